@@ -1,0 +1,151 @@
+// Files through POSIX descriptors. POSIX has no mandatory share modes: an exclusive open cannot
+// stop another process from opening the same file, so Share::None only means we share nothing
+// ourselves.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <utility>
+
+#include "platform/file.h"
+
+namespace xr::platform {
+namespace {
+
+constexpr std::int64_t kTicksPerSecond = 10'000'000;
+constexpr std::int64_t kEpochDifference = 11'644'473'600LL;  // seconds from 1601 to 1970
+
+std::int64_t ToTicks(const timespec& t) {
+  return (static_cast<std::int64_t>(t.tv_sec) + kEpochDifference) * kTicksPerSecond +
+         t.tv_nsec / 100;
+}
+
+int Fd(std::intptr_t handle) { return static_cast<int>(handle); }
+
+}  // namespace
+
+File::~File() { Close(); }
+
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)) {}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    Close();
+    handle_ = std::exchange(other.handle_, kInvalid);
+  }
+  return *this;
+}
+
+File File::OpenRead(const Path& path, Share /*share*/, ErrorCode* error) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (error) *error = LastError();
+    return File();
+  }
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {  // Windows refuses to open a folder as a file
+    ::close(fd);
+    if (error) *error = EISDIR;
+    return File();
+  }
+  return File(fd);
+}
+
+File File::Create(const Path& path, ErrorCode* error) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) {
+    if (error) *error = LastError();
+    return File();
+  }
+  return File(fd);
+}
+
+std::optional<std::size_t> File::Read(void* buffer, std::size_t size) {
+  for (;;) {
+    const ssize_t n = ::read(Fd(handle_), buffer, size);
+    if (n >= 0) return static_cast<std::size_t>(n);
+    if (errno != EINTR) return std::nullopt;
+  }
+}
+
+std::size_t File::ReadFull(void* buffer, std::size_t size) {
+  auto* bytes = static_cast<unsigned char*>(buffer);
+  std::size_t done = 0;
+  while (done < size) {
+    const auto n = Read(bytes + done, size - done);
+    if (!n || *n == 0) break;
+    done += *n;
+  }
+  return done;
+}
+
+bool File::Write(const void* buffer, std::size_t size) {
+  const auto* bytes = static_cast<const unsigned char*>(buffer);
+  while (size > 0) {
+    const ssize_t n = ::write(Fd(handle_), bytes, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool File::Seek(std::uint64_t offset) {
+  if (offset > static_cast<std::uint64_t>(INT64_MAX)) return false;
+  return ::lseek(Fd(handle_), static_cast<off_t>(offset), SEEK_SET) >= 0;
+}
+
+std::optional<std::uint64_t> File::Position() {
+  const off_t at = ::lseek(Fd(handle_), 0, SEEK_CUR);
+  if (at < 0) return std::nullopt;
+  return static_cast<std::uint64_t>(at);
+}
+
+std::optional<std::uint64_t> File::Size() {
+  struct stat st {};
+  if (::fstat(Fd(handle_), &st) != 0) return std::nullopt;
+  return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::optional<FileInfo> File::Info() {
+  struct stat st {};
+  if (::fstat(Fd(handle_), &st) != 0) return std::nullopt;
+  FileInfo info;
+  // The nearest DOS attributes: read-only when the owner may not write, archive for every file as
+  // Windows sets it on a file that was written.
+  if (S_ISDIR(st.st_mode)) info.attributes |= kAttrDirectory;
+  else info.attributes |= kAttrArchive;
+  if ((st.st_mode & S_IWUSR) == 0) info.attributes |= kAttrReadOnly;
+  info.times.lastWrite = ToTicks(st.st_mtim);
+  info.times.lastAccess = ToTicks(st.st_atim);
+  info.times.creation = ToTicks(st.st_ctim);  // POSIX keeps no creation time; the change time is nearest
+  info.size = static_cast<std::uint64_t>(st.st_size);
+  return info;
+}
+
+void File::Close() {
+  if (handle_ != kInvalid) {
+    ::close(Fd(handle_));
+    handle_ = kInvalid;
+  }
+}
+
+bool DeleteFile(const Path& path) { return ::unlink(path.c_str()) == 0; }
+
+bool CopyFile(const Path& from, const Path& to) {
+  File source = File::OpenRead(from, Share::Read);
+  if (!source) return false;
+  File target = File::Create(to);
+  if (!target) return false;
+  unsigned char buffer[65536];
+  for (;;) {
+    const auto n = source.Read(buffer, sizeof buffer);
+    if (!n) return false;
+    if (*n == 0) return true;
+    if (!target.Write(buffer, *n)) return false;
+  }
+}
+
+}  // namespace xr::platform
