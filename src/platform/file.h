@@ -76,8 +76,9 @@ class File {
   std::intptr_t handle_ = kInvalid;
 };
 
-bool DeleteFile(const Path& path);
+// (Not DeleteFile and CopyFile: <windows.h> defines those names as macros.)
+bool RemoveFile(const Path& path);
 // Copies a file, replacing an existing target.
-bool CopyFile(const Path& from, const Path& to);
+bool CopyFileReplacing(const Path& from, const Path& to);
 
 }  // namespace xr::platform

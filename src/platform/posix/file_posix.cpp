@@ -132,9 +132,9 @@ void File::Close() {
   }
 }
 
-bool DeleteFile(const Path& path) { return ::unlink(path.c_str()) == 0; }
+bool RemoveFile(const Path& path) { return ::unlink(path.c_str()) == 0; }
 
-bool CopyFile(const Path& from, const Path& to) {
+bool CopyFileReplacing(const Path& from, const Path& to) {
   File source = File::OpenRead(from, Share::Read);
   if (!source) return false;
   File target = File::Create(to);
