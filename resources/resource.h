@@ -101,7 +101,7 @@
 #define IDB_LIST_ICONS 351        // 60 x 20: red cross, green tick, plain icon; magenta is the mask colour
 #define IDB_LIST_BACKGROUND 352   // 850 x 300, scaled behind the source file list
 
-// PNG images (resource type "PNG").
+// PNG images with alpha (resource type "PNG"); the button images are 20 x 20.
 #define IDB_PNG_SELECT_FILES 331
 #define IDB_PNG_REPAIR_FILES 332
 #define IDB_PNG_REMOVE_FILES 333
@@ -110,12 +110,13 @@
 #define IDB_PNG_BROWSE 336
 #define IDB_PNG_SAVE 337
 #define IDB_PNG_TOOLBAR 338       // 336 x 48: seven 48 by 48 images in toolbar order
-#define IDB_PNG_OK 359
+#define IDB_PNG_OK 359            // 16 x 16
 
 // Image sizes that code depends on.
 #define LIST_ICON_SIZE 20
 #define TOOLBAR_IMAGE_SIZE 48
-#define BUTTON_IMAGE_SIZE 16
+#define BUTTON_IMAGE_SIZE 20      // 331 to 337
+#define OK_BUTTON_IMAGE_SIZE 16   // 359, sized for a 14-unit dialog button
 #define LIST_ICON_MASK_RGB 0xFF00FF
 
 // Cursor: the hand shown over the logo.
