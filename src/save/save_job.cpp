@@ -41,9 +41,9 @@ FileOutcome SaveOne(JobWindow& window, const Packer& pack, const std::string& pa
   }
 
   const std::string archiveName = ArchiveName(name);
-  const zip::PackResult packed =
-      pack(sourceFolder, platform::PathFromUtf8(joined + archiveName));
-  bool ok = packed.archiveCreated && packed.allFilesAdded;
+  const zip::PackResult packed = pack(sourceFolder, platform::PathFromUtf8(joined + archiveName));
+  const bool archiveWhole = packed.archiveCreated && packed.allFilesAdded;
+  bool mediaWhole = true;
 
   if (window.IsExtractMediaChecked()) {
     const std::string mediaName = MediaFolderName(name);
@@ -51,12 +51,12 @@ FileOutcome SaveOne(JobWindow& window, const Packer& pack, const std::string& pa
     const auto made = platform::MakeFolder(media);
     if (made == platform::MakeFolderResult::Failed || !platform::IsFolder(media)) {
       window.AppendLog(path + " media folder cannot be created....\r\n", engine::kRed);
-      ok = false;
+      mediaWhole = false;
     } else {
       const PictureCopy copy = CopyPictures(sourceFolder, media);
       if (!copy.Complete()) {
         window.AppendLog(path + " Media extraction failed....\r\n", engine::kRed);
-        ok = false;
+        mediaWhole = false;
       } else if (platform::RemoveFolder(media)) {
         // Only an empty folder goes: this package had no picture and nothing was there before.
         window.AppendLog(path + " no media content is present in the file....\r\n", engine::kBlack);
@@ -69,14 +69,14 @@ FileOutcome SaveOne(JobWindow& window, const Packer& pack, const std::string& pa
     }
   }
 
-  if (!packed.archiveCreated || !packed.allFilesAdded) {
+  if (!archiveWhole) {
     window.AppendLog(path + " saving of file failed....\r\n", engine::kRed);
   } else if (renamed) {
     window.AppendLog(path + " saving of file done as " + archiveName + "....\r\n", engine::kGreen);
   } else {
     window.AppendLog(path + " saving of file done....\r\n", engine::kGreen);
   }
-  return ok ? FileOutcome::Saved : FileOutcome::Failed;
+  return archiveWhole && mediaWhole ? FileOutcome::Saved : FileOutcome::Failed;
 }
 
 void StartOfRun(JobWindow& window) {
@@ -175,8 +175,9 @@ int SaveJob::Run(JobWindow& window, const engine::RepairWorkspace& workspace, Sa
       // repaired are reported whatever the flag says.
       if (!window.IsRunFlagSet()) {
         for (int j = i; j < count; ++j) {
-          window.AppendLog(paths[j] + " file is not saving as process has been stop by the user.... \r\n",
-                           engine::kBlack);
+          window.AppendLog(
+              paths[j] + " file is not saving as process has been stop by the user.... \r\n",
+              engine::kBlack);
           window.AppendLog(paths[j] + " not saved....\r\n", engine::kRed);
           window.AppendLog(kStarLine, engine::kBlack);
           window.ClearRepairedMark(j);
@@ -185,8 +186,8 @@ int SaveJob::Run(JobWindow& window, const engine::RepairWorkspace& workspace, Sa
         break;
       }
       const std::string name = savedNames.Claim(names[i]);
-      const FileOutcome outcome = SaveOne(window, pack, path, workspace.FileFolder(path, i), joined,
-                                          name, name != names[i]);
+      const FileOutcome outcome = SaveOne(window, pack, path, workspace.FileFolder(path, i),
+                                          joined, name, name != names[i]);
       ++(outcome == FileOutcome::Saved ? r.saved : r.failed);
     } else {
       window.AppendLog(path + " cannot be saved,as it is not Repaired.\r\n", engine::kRed);
