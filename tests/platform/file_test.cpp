@@ -74,6 +74,8 @@ TEST(File, CopyReplacesAndRemoveDeletes) {
   EXPECT_TRUE(CopyFileReplacing(from, to));
   EXPECT_EQ(test::ReadAll(to), "picture");
   EXPECT_FALSE(CopyFileReplacing(scratch / "missing.png", to));
+  EXPECT_FALSE(CopyFileReplacing(to, to));
+  EXPECT_EQ(test::ReadAll(to), "picture") << "a copy onto itself must not empty the file";
   EXPECT_TRUE(RemoveFile(to));
   EXPECT_FALSE(std::filesystem::exists(to));
   EXPECT_FALSE(RemoveFile(to));

@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "platform/file.h"
@@ -137,6 +139,10 @@ bool RemoveFile(const Path& path) { return ::unlink(path.c_str()) == 0; }
 bool CopyFileReplacing(const Path& from, const Path& to) {
   File source = File::OpenRead(from, Share::Read);
   if (!source) return false;
+  // Creating the target truncates it: copying a file onto itself would empty it. Windows refuses
+  // that copy too (the source is open without write sharing).
+  std::error_code ec;
+  if (std::filesystem::equivalent(from, to, ec)) return false;
   File target = File::Create(to);
   if (!target) return false;
   unsigned char buffer[65536];
