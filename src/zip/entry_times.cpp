@@ -23,9 +23,14 @@ std::int64_t Shift(std::int64_t ticks, std::int64_t offset) {
 }
 
 void DosDateTime(std::int64_t ticks, std::uint16_t& date, std::uint16_t& time) {
-  if (platform::ToDosDateTime(ticks, date, time)) return;
+  // The range is checked here rather than trusted to the conversion: some implementations wrap
+  // the 7-bit year instead of failing (Wine gives 1982 for 2110).
   platform::CalendarTime c;
-  const bool late = platform::ToCalendar(ticks, c) ? c.year > 2107 : ticks > 0;
+  const bool known = platform::ToCalendar(ticks, c);
+  if (known && c.year >= 1980 && c.year <= 2107 && platform::ToDosDateTime(ticks, date, time)) {
+    return;
+  }
+  const bool late = known ? c.year > 2107 : ticks > 0;
   date = late ? kDosDateLast : kDosDateFirst;
   time = late ? kDosTimeLast : kDosTimeFirst;
 }

@@ -36,7 +36,7 @@ std::uint32_t CrcOf(const std::string& bytes) {
       crc32(0, reinterpret_cast<const Bytef*>(bytes.data()), static_cast<uInt>(bytes.size())));
 }
 
-TEST(ArchiveLayout, EmptyFolderGivesExactlyTheEndRecord) {
+TEST(ZipArchiveLayout, EmptyFolderGivesExactlyTheEndRecord) {
   ScratchFolder scratch;
   std::filesystem::create_directories(scratch / "package/empty/deeper");
   const auto archive = scratch / "out.xlsx";
@@ -47,7 +47,7 @@ TEST(ArchiveLayout, EmptyFolderGivesExactlyTheEndRecord) {
       << "an empty folder tree must give the bare 22-byte end record";
 }
 
-TEST(ArchiveLayout, ZeroLengthFileIsTheTwoByteEmptyDeflateStream) {
+TEST(ZipArchiveLayout, ZeroLengthFileIsTheTwoByteEmptyDeflateStream) {
   ScratchFolder scratch;
   scratch.Write("package/calcChain.xml", "");
   const auto archive = scratch / "out.zip";
@@ -66,7 +66,7 @@ TEST(ArchiveLayout, ZeroLengthFileIsTheTwoByteEmptyDeflateStream) {
 
 // Files of every shape the data path has: empty, tiny, exactly one block, many blocks of text,
 // many blocks of noise that does not shrink, and a stored archive that spans several blocks.
-TEST(ArchiveLayout, EveryLocalHeaderMatchesItsCentralHeaderAndTheDataRoundTrips) {
+TEST(ZipArchiveLayout, EveryLocalHeaderMatchesItsCentralHeaderAndTheDataRoundTrips) {
   ScratchFolder scratch;
   const std::vector<std::pair<std::string, std::string>> files = {
       {"[Content_Types].xml", "<Types/>"},
@@ -119,7 +119,7 @@ TEST(ArchiveLayout, EveryLocalHeaderMatchesItsCentralHeaderAndTheDataRoundTrips)
       << "no data descriptor may follow any entry";
 }
 
-TEST(ArchiveLayout, MethodFollowsTheStoredSuffixOfTheWholeName) {
+TEST(ZipArchiveLayout, MethodFollowsTheStoredSuffixOfTheWholeName) {
   struct Case {
     const char* name;
     std::uint16_t method;
@@ -155,7 +155,7 @@ TEST(ArchiveLayout, MethodFollowsTheStoredSuffixOfTheWholeName) {
   }
 }
 
-TEST(ArchiveLayout, NamesAreWrittenByteForByteWithBackslashesTurnedToSlashes) {
+TEST(ZipArchiveLayout, NamesAreWrittenByteForByteWithBackslashesTurnedToSlashes) {
   const std::pair<std::string, std::string> cases[] = {
       {"xl\\worksheets\\sheet1.xml", "xl/worksheets/sheet1.xml"},
       {"xl/media/Bild \xC3\xA4\xE2\x82\xAC.png", "xl/media/Bild \xC3\xA4\xE2\x82\xAC.png"},

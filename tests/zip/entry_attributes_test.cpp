@@ -9,7 +9,7 @@
 namespace xr::zip {
 namespace {
 
-TEST(EntryAttributes, DosByteAndUnixMode) {
+TEST(ZipEntryAttributes, DosByteAndUnixMode) {
   struct Case {
     std::uint32_t dos;
     bool executable;
@@ -40,7 +40,7 @@ std::string Image(std::size_t size, std::uint32_t p, std::string_view magic) {
   return bytes;
 }
 
-TEST(EntryAttributes, ExecutableImageSetsOwnerExecute) {
+TEST(ZipEntryAttributes, ExecutableImageSetsOwnerExecute) {
   using namespace std::string_literals;
   struct Case {
     const char* what;
@@ -66,8 +66,9 @@ TEST(EntryAttributes, ExecutableImageSetsOwnerExecute) {
   auto writer = ZipArchiveWriter::Create(archive);
   ASSERT_TRUE(writer);
   for (std::size_t i = 0; i < std::size(cases); ++i) {
-    const auto source = scratch.Write("f" + std::to_string(i), cases[i].bytes);
-    ASSERT_EQ(writer->AddFile("f" + std::to_string(i), source), ZipOk) << cases[i].what;
+    const std::string name = std::to_string(i) + ".bin";
+    const auto source = scratch.Write(name, cases[i].bytes);
+    ASSERT_EQ(writer->AddFile(name, source), ZipOk) << cases[i].what;
   }
   ASSERT_EQ(writer->Close(), ZipOk);
   const auto read = test::ReadZip(test::ReadAll(archive));
@@ -81,7 +82,7 @@ TEST(EntryAttributes, ExecutableImageSetsOwnerExecute) {
   }
 }
 
-TEST(EntryAttributes, ReadOnlySourceFileHasNoOwnerWrite) {
+TEST(ZipEntryAttributes, ReadOnlySourceFileHasNoOwnerWrite) {
   test::ScratchFolder scratch;
   const auto source = scratch.Write("locked.xml", "<x/>");
   std::filesystem::permissions(source, std::filesystem::perms::owner_write |

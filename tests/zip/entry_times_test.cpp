@@ -23,7 +23,7 @@ std::int64_t TicksOfUnix(std::int64_t seconds) { return (seconds + 11'644'473'60
 constexpr std::uint16_t DosDate(int y, int m, int d) { return static_cast<std::uint16_t>(((y - 1980) << 9) | (m << 5) | d); }
 constexpr std::uint16_t DosTime(int h, int m, int s) { return static_cast<std::uint16_t>((h << 11) | (m << 5) | (s / 2)); }
 
-TEST(EntryTimes, ShiftClampAndConvert) {
+TEST(ZipEntryTimes, ShiftClampAndConvert) {
   test::TimeZoneForTest zone("XST3");  // UTC-3, no daylight saving
   struct Case {
     const char* what;
@@ -56,7 +56,7 @@ TEST(EntryTimes, ShiftClampAndConvert) {
   }
 }
 
-TEST(EntryTimes, EachUnixTimeComesFromItsOwnFileTime) {
+TEST(ZipEntryTimes, EachUnixTimeComesFromItsOwnFileTime) {
   test::TimeZoneForTest zone("XST3");
   platform::FileTimes times;
   times.creation = TicksOfUnix(1546398246);
@@ -69,7 +69,7 @@ TEST(EntryTimes, EachUnixTimeComesFromItsOwnFileTime) {
 }
 
 // The same through a real file: its last-write time set before 1970, read back from the archive.
-TEST(EntryTimes, FileWrittenBefore1970GetsThe1970DateInTheArchive) {
+TEST(ZipEntryTimes, FileWrittenBefore1970GetsThe1970DateInTheArchive) {
   test::ScratchFolder scratch;
   const auto file = scratch.Write("package/old.xml", "<old/>");
   const auto when = std::chrono::sys_days{std::chrono::year{1965} / 6 / 15} + std::chrono::hours{13} +

@@ -35,7 +35,7 @@ void ListedFiles(const std::filesystem::path& folder, const std::string& prefix,
   }
 }
 
-TEST(PackFolder, EveryFileInListingOrderAndNoFolderEntries) {
+TEST(ZipPackFolder, EveryFileInListingOrderAndNoFolderEntries) {
   ScratchFolder scratch;
   for (const char* name : {"[Content_Types].xml", "_rels/.rels", "xl/workbook.xml",
                            "xl/worksheets/sheet1.xml", "xl/worksheets/_rels/sheet1.xml.rels",
@@ -59,7 +59,7 @@ TEST(PackFolder, EveryFileInListingOrderAndNoFolderEntries) {
   }
 }
 
-TEST(PackFolder, ReplacesAnExistingArchive) {
+TEST(ZipPackFolder, ReplacesAnExistingArchive) {
   ScratchFolder scratch;
   scratch.Write("package/a.xml", "<a/>");
   const auto archive = scratch.Write("out.xlsx", std::string(100000, 'x'));
@@ -68,7 +68,7 @@ TEST(PackFolder, ReplacesAnExistingArchive) {
       << "the old file's bytes must be gone (the end record must be last)";
 }
 
-TEST(PackFolder, ReportsAnArchiveThatCannotBeCreated) {
+TEST(ZipPackFolder, ReportsAnArchiveThatCannotBeCreated) {
   ScratchFolder scratch;
   scratch.Write("package/a.xml", "<a/>");
   const auto archive = scratch / "no such folder/out.xlsx";
@@ -78,7 +78,7 @@ TEST(PackFolder, ReportsAnArchiveThatCannotBeCreated) {
   EXPECT_FALSE(std::filesystem::exists(archive));
 }
 
-TEST(PackFolder, MissingFolderGivesAnEmptyArchiveButIsReported) {
+TEST(ZipPackFolder, MissingFolderGivesAnEmptyArchiveButIsReported) {
   ScratchFolder scratch;
   const auto archive = scratch / "out.xlsx";
   const PackResult result = PackFolder(scratch / "no such package", archive);
@@ -90,7 +90,7 @@ TEST(PackFolder, MissingFolderGivesAnEmptyArchiveButIsReported) {
 // A file that cannot be opened is left out; the rest still forms a complete archive. On Windows
 // another holder's exclusive open locks it; POSIX has no such locks (and root reads everything),
 // so there a link to nothing stands in for it.
-TEST(PackFolder, FileThatCannotBeOpenedIsLeftOutAndReported) {
+TEST(ZipPackFolder, FileThatCannotBeOpenedIsLeftOutAndReported) {
   ScratchFolder scratch;
   scratch.Write("package/a.xml", "<a/>");
   scratch.Write("package/xl/b.xml", "<b/>");
@@ -110,7 +110,7 @@ TEST(PackFolder, FileThatCannotBeOpenedIsLeftOutAndReported) {
   EXPECT_EQ(names, (std::vector<std::string>{"a.xml", "xl/b.xml"}));
 }
 
-TEST(PackFolder, NamesPastTheLimitAreLeftOutAndReported) {
+TEST(ZipPackFolder, NamesPastTheLimitAreLeftOutAndReported) {
   ScratchFolder scratch;
   // Folder names of 100 bytes: two levels plus a 57-byte file name make 259 bytes.
   const std::string folder(100, 'd');
@@ -133,7 +133,7 @@ TEST(PackFolder, NamesPastTheLimitAreLeftOutAndReported) {
 #ifndef _WIN32
 // A folder link back up the tree must not make the walk endless: names grow with every turn and
 // the walk stops where no name could fit any more.
-TEST(PackFolder, FolderLinkLoopEnds) {
+TEST(ZipPackFolder, FolderLinkLoopEnds) {
   ScratchFolder scratch;
   scratch.Write("package/xl/a.xml", "<a/>");
   std::filesystem::create_directory_symlink(scratch / "package", scratch / "package/xl/loop");
@@ -148,7 +148,7 @@ TEST(PackFolder, FolderLinkLoopEnds) {
 }
 
 // File names are bytes on POSIX; one that is not UTF-8 reaches the entry name unchanged.
-TEST(PackFolder, FileNameBytesThatAreNotUtf8SurviveUnchanged) {
+TEST(ZipPackFolder, FileNameBytesThatAreNotUtf8SurviveUnchanged) {
   ScratchFolder scratch;
   const std::string name = "xl/\xFF\xFE na\xEFve.xml";
   scratch.Write("package/" + name, "<x/>");
