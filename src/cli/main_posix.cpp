@@ -1,0 +1,16 @@
+// The program's entry on POSIX: arguments arrive as bytes (UTF-8 by convention), and progress is
+// shown only when standard error is a terminal.
+#include <unistd.h>
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  xr::cli::Console console{std::cout, std::cerr, xr::cli::LineEnd::Lf, isatty(STDERR_FILENO) == 1,
+                           true};
+  return xr::cli::RunCommandLine(args, console);
+}

@@ -1,0 +1,23 @@
+// The program's entry on Windows: wide arguments become UTF-8 (exactly, even for names that are
+// not valid UTF-16), and the standard streams are binary so that the "\r\n" line ends written
+// here are not doubled by the C runtime's text mode.
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "platform/text.h"
+
+int wmain(int argc, wchar_t** argv) {
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(xr::platform::Narrow(argv[i]));
+  xr::cli::Console console{std::cout, std::cerr, xr::cli::LineEnd::CrLf,
+                           _isatty(_fileno(stderr)) != 0, true};
+  return xr::cli::RunCommandLine(args, console);
+}
