@@ -137,6 +137,11 @@ ZipArchiveWriter::DataStep ZipArchiveWriter::CopyDeflated(platform::File& source
       if (produced > 0 && !WriteOut(packed_.data(), produced, progress)) {
         return DataStep::WriteFailed;
       }
+      // With a whole empty output buffer zlib always moves; if it ever did not, stop rather
+      // than spin.
+      if (produced == 0 && status == Z_BUF_ERROR && flush == Z_FINISH) {
+        return DataStep::CompressorFailed;
+      }
     } while (z.avail_out == 0 || (flush == Z_FINISH && status != Z_STREAM_END));
   }
   return progress.read == expected ? DataStep::Ok : DataStep::SizeChanged;

@@ -4,6 +4,7 @@
 
 #include "archive_reader.h"
 #include "support/scratch_folder.h"
+#include "zip/pack_folder.h"
 #include "zip/zip_archive_writer.h"
 
 namespace xr::zip {
@@ -121,6 +122,23 @@ TEST(ZipWriterLimits, SourceThatChangesSizeWhileReadIsRefused) {
   EXPECT_EQ(read.entries[0].central.name, "a.xml");
   EXPECT_EQ(read.entries[0].content, "<a/>");
   EXPECT_GT(read.entries[0].localOffset, 0u) << "the refused bytes come first, counted";
+}
+#endif
+
+#ifdef __linux__
+// /dev/full takes the open and refuses every write: a full disk from the first byte. The failure
+// must reach the caller instead of passing for a finished archive.
+TEST(ZipWriterLimits, FullDiskIsReportedNotHidden) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  ScratchFolder scratch;
+  const auto source = scratch.Write("package/a.xml", "<a/>");
+  auto writer = ZipArchiveWriter::Create("/dev/full");
+  ASSERT_TRUE(writer);
+  EXPECT_EQ(writer->AddFile("a.xml", source), ZipWriteFailed);
+  EXPECT_EQ(writer->Close(), ZipWriteFailed);
+  const PackResult result = PackFolder(scratch / "package", "/dev/full");
+  EXPECT_FALSE(result.archiveCreated);
+  EXPECT_FALSE(result.allFilesAdded);
 }
 #endif
 
