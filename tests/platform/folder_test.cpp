@@ -95,6 +95,8 @@ TEST(Clock, ConvertsFileTimesToCalendarAndDosTimes) {
   ASSERT_TRUE(ToCalendar(before1980, c));
   EXPECT_EQ((std::array{c.year, c.month, c.day, c.hour}), (std::array{1979, 12, 31, 23}));
   EXPECT_FALSE(ToCalendar(-1, c));
+  const std::int64_t in2110 = (4418064000LL + 11644473600LL) * 10000000LL;  // 2110-01-01
+  EXPECT_FALSE(ToDosDateTime(in2110, date, time)) << "DOS dates end in 2107";
 
   const std::int64_t offset = LocalMinusUtcNow();
   EXPECT_EQ(offset % 600000000LL, 0) << "a whole number of minutes";

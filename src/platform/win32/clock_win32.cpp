@@ -40,7 +40,9 @@ bool ToCalendar(std::int64_t ticks, CalendarTime& out) {
 }
 
 bool ToDosDateTime(std::int64_t ticks, std::uint16_t& date, std::uint16_t& time) {
-  if (ticks < 0) return false;
+  // Some implementations of FileTimeToDosDateTime wrap years past 2107 instead of failing.
+  CalendarTime calendar;
+  if (!ToCalendar(ticks, calendar) || calendar.year < 1980 || calendar.year > 2107) return false;
   const FILETIME value = FromTicks(ticks);
   WORD dosDate = 0, dosTime = 0;
   if (!FileTimeToDosDateTime(&value, &dosDate, &dosTime)) return false;
