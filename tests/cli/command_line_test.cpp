@@ -48,7 +48,7 @@ class CommandLine : public ::testing::Test {
     zip.Add("xl/workbook.xml", "<workbook/>");
     zip.Add("xl/worksheets/sheet1.xml", std::string(700, 'r'), {.method = test::kStored});
     zip_ = zip;
-    return platform::Utf8FromPath(scratch_.Write(relative, zip.Finish().Bytes()));
+    return platform::Utf8FromPath(scratch_.Write(relative, zip.Finish().Bytes()).lexically_normal());
   }
 
   test::ScratchFolder scratch_;
