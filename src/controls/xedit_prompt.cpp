@@ -10,7 +10,12 @@ void CXEditPrompt::OnAttached() {
 
 void CXEditPrompt::SetPromptText(std::wstring_view text) {
   prompt_ = text;
-  if (prompt_.empty()) promptMode_ = false;
+  if (prompt_.empty()) {
+    // Leaving prompt mode with the old prompt still in the box would let readers take it for
+    // text; the box is emptied instead.
+    if (promptMode_) LeavePromptMode();
+    return;
+  }
   if (promptMode_ && hwnd()) SetEditText(prompt_);
 }
 
@@ -57,7 +62,7 @@ void CXEditPrompt::OnSetFocus(HWND previous) {
 void CXEditPrompt::LeavePromptMode() {
   if (!promptMode_) return;
   promptMode_ = false;
-  SetText(L"");
+  if (hwnd()) SetText(L"");
 }
 
 void CXEditPrompt::OnKeyDown(UINT key, UINT repeat, UINT flags) {

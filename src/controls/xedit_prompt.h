@@ -16,7 +16,8 @@ class CXEditPrompt : public wnd::EditControl {
  public:
   CXEditPrompt() = default;
 
-  // An empty prompt switches prompt mode off; in prompt mode a new prompt is shown at once.
+  // An empty prompt switches prompt mode off and empties a box that showed the old prompt; in
+  // prompt mode a new prompt is shown at once.
   void SetPromptText(std::wstring_view text);
   const std::wstring& PromptText() const { return prompt_; }
   void SetPromptColour(COLORREF colour);
