@@ -128,7 +128,8 @@ class CVantorMSOfficeXlsxProjView : public wnd::View, public xr::engine::JobWind
  private:
   bool CreateControls();
   void LayOut(int width, int height);
-  void ScaleListBackground(int width, int height);
+  void LayOutAtCurrentSize();
+  void ScaleListBackground(SIZE size);
   void ShowNotice(int notice);
   void OnShowPreview(int row);
   void AddSourceRow(const std::wstring& path);
