@@ -13,8 +13,8 @@
 namespace wnd {
 namespace {
 
-constexpr int kGap = 4;      // between picture and caption
-constexpr int kPadding = 3;  // between the border and the content
+constexpr int kGap = 3;      // between picture and caption
+constexpr int kPadding = 2;  // between the border and the content
 
 }  // namespace
 

@@ -40,7 +40,8 @@ class ListView : public Window {
   void SetSelectionMark(int item);
   int NextItem(int start, UINT flags) const;
 
-  // A bitmap as the list's background (LVM_SETBKIMAGEW); the list does not take ownership.
+  // A bitmap as the list's background (LVM_SETBKIMAGEW). From then on the list owns the bitmap
+  // and deletes it when it is replaced or the list is destroyed (common controls version 6).
   bool SetBackgroundImage(HBITMAP bitmap, bool tiled, int xOffsetPercent = 0,
                           int yOffsetPercent = 0);
 };
