@@ -63,16 +63,8 @@ int Application::RunMessageLoop() {
     }
     do {
       MSG message;
-      const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-      if (got == 0) {
-        exitCode_ = static_cast<int>(message.wParam);
-        return exitCode_;
-      }
-      if (got > 0 && !PreTranslateMessage(message)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-      }
-      if (got > 0 && IsIdleMessage(message, lastMouse, lastMouseMessage)) {
+      if (!PumpMessage(message)) return exitCode_;
+      if (IsIdleMessage(message, lastMouse, lastMouseMessage)) {
         idle = true;
         idleCount = 0;
       }
@@ -82,12 +74,20 @@ int Application::RunMessageLoop() {
 
 bool Application::PumpMessage() {
   MSG message;
+  return PumpMessage(message);
+}
+
+bool Application::PumpMessage(MSG& message) {
   const BOOL got = GetMessageW(&message, nullptr, 0, 0);
   if (got == 0) {
     exitCode_ = static_cast<int>(message.wParam);
     return false;
   }
-  if (got > 0 && !PreTranslateMessage(message)) {
+  if (got < 0) {
+    message = MSG{};  // a failed GetMessage leaves nothing to dispatch
+    return true;
+  }
+  if (!PreTranslateMessage(message)) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -39,6 +39,7 @@ class Application : public CommandTarget {
   int RunMessageLoop();
   // Takes one message, pre-translates and dispatches it; false at WM_QUIT.
   bool PumpMessage();
+  bool PumpMessage(MSG& message);
   // Offers a message to the windows from its target up through the parents, then to the main
   // frame; true when one of them swallowed it.
   bool PreTranslateMessage(MSG& message);

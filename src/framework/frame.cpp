@@ -166,7 +166,7 @@ void Frame::ApplyLook(UINT id, const Settings* settings) {
 
 void Frame::ApplyMenuLook() {
   if (!menu_) return;
-  Brush brush(CreateSolidBrush(CurrentLook().bandTop));
+  Brush brush(CreateSolidBrush(CurrentLook().band.top));
   MENUINFO info{sizeof info};
   info.fMask = MIM_BACKGROUND;
   info.hbrBack = brush.get();
@@ -282,7 +282,7 @@ void Frame::OnDestroy() {
 bool Frame::OnEraseBackground(HDC dc) {
   if (view_) return true;  // the view covers everything between the bars
   RECT client = ClientRect();
-  FillSolid(dc, client, CurrentLook().bandBottom);
+  FillSolid(dc, client, CurrentLook().band.bottom);
   return true;
 }
 

@@ -23,15 +23,21 @@ inline constexpr UINT kLookLast = kLookAqua;
 inline constexpr UINT kLookDefault = kLookBlue;
 inline constexpr const wchar_t* kLookSetting = L"ApplicationLook";
 
+// Four colours of one drawn part: a vertical gradient, its edge (a border or the foot line of a
+// band) and the text drawn on it.
+struct Shade {
+  COLORREF top, bottom, edge, text;
+};
+
 struct Look {
   UINT id;
   const wchar_t* name;
-  COLORREF bandTop, bandBottom, bandEdge, bandText;
-  COLORREF buttonTop, buttonBottom, buttonBorder, buttonText;
-  COLORREF hotTop, hotBottom, hotBorder, hotText;
-  COLORREF pressedTop, pressedBottom, pressedBorder;
+  Shade band;     // the menu and tool band
+  Shade button;   // a button at rest
+  Shade hot;      // a button under the pointer
+  Shade pressed;  // a button held down or checked
   COLORREF disabledText;
-  COLORREF statusTop, statusBottom, statusEdge, statusText;
+  Shade status;   // the status bar
   COLORREF tipBack, tipText;
   int cornerRadius;
 };

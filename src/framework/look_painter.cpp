@@ -48,22 +48,16 @@ void PaintGradient(HDC dc, const RECT& rect, COLORREF top, COLORREF bottom) {
 void PaintBand(HDC dc, const RECT& rect, const Look& look) {
   RECT body = rect;
   body.bottom -= 1;
-  PaintGradient(dc, body, look.bandTop, look.bandBottom);
+  PaintGradient(dc, body, look.band.top, look.band.bottom);
   RECT edge{rect.left, rect.bottom - 1, rect.right, rect.bottom};
-  FillSolid(dc, edge, look.bandEdge);
+  FillSolid(dc, edge, look.band.edge);
 }
 
 void PaintButtonFace(HDC dc, const RECT& rect, const Look& look, ButtonVisual visual, bool focused) {
-  COLORREF top = look.buttonTop, bottom = look.buttonBottom, border = look.buttonBorder;
-  if (visual == ButtonVisual::Hot) {
-    top = look.hotTop;
-    bottom = look.hotBottom;
-    border = look.hotBorder;
-  } else if (visual == ButtonVisual::Pressed) {
-    top = look.pressedTop;
-    bottom = look.pressedBottom;
-    border = look.pressedBorder;
-  }
+  const Shade& shade = visual == ButtonVisual::Hot       ? look.hot
+                       : visual == ButtonVisual::Pressed ? look.pressed
+                                                         : look.button;
+  const COLORREF top = shade.top, bottom = shade.bottom, border = shade.edge;
   RECT inner = rect;
   InflateRect(&inner, -1, -1);
   PaintGradient(dc, inner, top, bottom);
@@ -90,25 +84,25 @@ COLORREF ButtonTextColour(const Look& look, ButtonVisual visual) {
       return look.disabledText;
     case ButtonVisual::Hot:
     case ButtonVisual::Pressed:
-      return look.hotText;
+      return visual == ButtonVisual::Hot ? look.hot.text : look.pressed.text;
     case ButtonVisual::Normal:
       break;
   }
-  return look.buttonText;
+  return look.button.text;
 }
 
 void PaintStatusBackground(HDC dc, const RECT& rect, const Look& look) {
-  PaintGradient(dc, rect, look.statusTop, look.statusBottom);
+  PaintGradient(dc, rect, look.status.top, look.status.bottom);
   RECT edge{rect.left, rect.top, rect.right, rect.top + 1};
-  FillSolid(dc, edge, look.statusEdge);
+  FillSolid(dc, edge, look.status.edge);
 }
 
 void PaintStatusPane(HDC dc, const RECT& rect, const Look& look) {
   // Only the pane's right edge is drawn: panes read as cells of one band.
   RECT edge{rect.right - 1, rect.top + 3, rect.right, rect.bottom - 3};
-  FillSolid(dc, edge, look.statusEdge);
+  FillSolid(dc, edge, look.status.edge);
   RECT shine{rect.right, rect.top + 3, rect.right + 1, rect.bottom - 3};
-  FillSolid(dc, shine, Lighter(look.statusTop, 60));
+  FillSolid(dc, shine, Lighter(look.status.top, 60));
 }
 
 }  // namespace wnd

@@ -127,7 +127,7 @@ void StatusBar::PaintContent(HDC dc) {
   HFONT font = Font();
   SelectScope select(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, look.statusText);
+  SetTextColor(dc, look.status.text);
   for (int pane = 0; pane < kPaneCount; ++pane) {
     RECT rect{};
     if (!Send(SB_GETRECT, pane, reinterpret_cast<LPARAM>(&rect))) continue;

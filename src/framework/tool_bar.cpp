@@ -114,7 +114,7 @@ bool ToolBar::OnReflectedNotify(NMHDR* header, LRESULT& result) {
             (state & (CDIS_SELECTED | CDIS_CHECKED)) ? ButtonVisual::Pressed : ButtonVisual::Hot;
         PaintButtonFace(draw->nmcd.hdc, draw->nmcd.rc, look, visual, false);
       }
-      draw->clrText = look.bandText;
+      draw->clrText = look.band.text;
       result = TBCDRF_NOEDGES | TBCDRF_NOBACKGROUND | TBCDRF_NOOFFSET;
       return true;
     }

@@ -30,7 +30,7 @@ void PaintSwatch(HDC dc, int left, int top, const wnd::Look& look, bool current)
   // Menu band and tool band.
   const RECT menu{frame.left, frame.top + 18, frame.right, frame.top + 38};
   wnd::PaintBand(dc, menu, look);
-  Text(dc, RECT{menu.left + 8, menu.top, menu.right, menu.bottom}, L"File     Help     Look", look.bandText,
+  Text(dc, RECT{menu.left + 8, menu.top, menu.right, menu.bottom}, L"File     Help     Look", look.band.text,
        DT_LEFT | DT_VCENTER);
   const RECT tools{frame.left, menu.bottom, frame.right, menu.bottom + 40};
   wnd::PaintBand(dc, tools, look);
@@ -70,13 +70,13 @@ void PaintSwatch(HDC dc, int left, int top, const wnd::Look& look, bool current)
   for (int i = 0; i < 3; ++i) {
     const RECT pane{paneLeft, status.top, edges[i], status.bottom};
     wnd::PaintStatusPane(dc, pane, look);
-    Text(dc, RECT{pane.left + 4, pane.top, pane.right - 4, pane.bottom}, texts[i], look.statusText,
+    Text(dc, RECT{pane.left + 4, pane.top, pane.right - 4, pane.bottom}, texts[i], look.status.text,
          (i == 0 ? DT_LEFT : DT_CENTER) | DT_VCENTER);
     paneLeft = edges[i];
   }
 
   // Frame edge and title.
-  wnd::Brush edge(CreateSolidBrush(look.bandEdge));
+  wnd::Brush edge(CreateSolidBrush(look.band.edge));
   FrameRect(dc, &frame, edge.get());
   const std::wstring title = std::to_wstring(look.id) + L"  " + look.name + (current ? L"   (in force)" : L"");
   Caption(dc, frame.left + 4, frame.top + 1, title);
