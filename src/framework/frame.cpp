@@ -166,7 +166,11 @@ void Frame::ApplyLook(UINT id, const Settings* settings) {
 
 void Frame::ApplyMenuLook() {
   if (!menu_) return;
-  Brush brush(CreateSolidBrush(CurrentLook().band.top));
+  // The system writes menu entries in its own text colour, so a dark band colour would hide them:
+  // dark looks leave the menu bar in the system's colour.
+  const COLORREF band = CurrentLook().band.top;
+  const int luminance = (GetRValue(band) * 299 + GetGValue(band) * 587 + GetBValue(band) * 114) / 1000;
+  Brush brush(luminance >= 160 ? CreateSolidBrush(band) : nullptr);
   MENUINFO info{sizeof info};
   info.fMask = MIM_BACKGROUND;
   info.hbrBack = brush.get();
