@@ -1,5 +1,7 @@
-// Entry extraction. Each entry opens and closes the source itself; at most one entry's compressed
-// and uncompressed bytes are in memory at a time.
+// Entry extraction. Each entry opens and closes the source itself. Data moves in pieces of 128 KiB
+// (source to output or to the temporary file, inflater to output), so memory stays small whatever
+// the entry's size; only an entry that replaces an earlier one of the same path is inflated whole
+// in memory first.
 #include "engine/entry_extractor.h"
 
 #include <algorithm>
@@ -21,9 +23,11 @@ namespace {
 
 using Bytes = std::unique_ptr<std::uint8_t[]>;
 
+constexpr std::size_t kCopyPiece = 128 * 1024;
+
 // The most a raw deflate stream of `inputBytes` bytes can produce is 258 bytes for every two bits
 // (a maximal match with one-bit codes), plus slack. A larger uncompressedSize can never be filled,
-// so no buffer is allocated for it: a hostile header cannot make us reserve gigabytes.
+// so nothing is attempted for it: a hostile header cannot make us reserve gigabytes.
 constexpr std::uint64_t MaxInflatedSize(std::uint64_t inputBytes) {
   return inputBytes * 1032 + 65536;
 }
@@ -34,61 +38,95 @@ Bytes Allocate(std::uint64_t size) {
   return Bytes(new (std::nothrow) std::uint8_t[static_cast<std::size_t>(size)]);
 }
 
-// Writes a whole output file; a file that could not be written completely is removed, since a
-// cut-short part would pass for a salvaged one.
-void WriteOutput(const platform::Path& path, const std::uint8_t* bytes, std::size_t size) {
-  platform::File file = platform::File::Create(path);
+// The source opened at the entry's data, and how many of its bytes are really there (never more
+// than compressedSize).
+struct EntryData {
+  platform::File source;
+  std::uint64_t available = 0;
+};
+
+EntryData OpenEntryData(const SalvagedEntry& entry, const std::string& sourcePath) {
+  EntryData data;
+  data.source = platform::File::OpenRead(platform::PathFromUtf8(sourcePath), platform::Share::None);
+  if (!data.source) return data;
+  const auto size = data.source.Size();
+  if (!size || entry.dataOffset >= *size || !data.source.Seek(entry.dataOffset)) return data;
+  data.available = std::min<std::uint64_t>(entry.compressedSize, *size - entry.dataOffset);
+  return data;
+}
+
+// Copies up to `count` bytes from `from` to the new file `to`; false when nothing could be copied
+// or a write failed. Bytes the source fails to give end the copy early.
+bool CopyInto(platform::File& from, std::uint64_t count, const platform::Path& to) {
+  platform::File target = platform::File::Create(to);
+  if (!target) return false;
+  Bytes piece = Allocate(kCopyPiece);
+  std::uint64_t copied = 0;
+  bool written = piece != nullptr;
+  while (written && copied < count) {
+    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(count - copied, kCopyPiece));
+    const std::size_t got = from.ReadFull(piece.get(), want);
+    if (got == 0) break;
+    written = target.Write(piece.get(), got);
+    copied += got;
+    if (got < want) break;
+  }
+  if (!written || copied == 0) {
+    target.Close();
+    platform::RemoveFile(to);
+    return false;
+  }
+  return true;
+}
+
+// Inflates the stream in `inflater` to the output path, leaving no output file when it fails.
+// An output file already there (an earlier entry of the same path, which a failing later entry
+// must not destroy) is replaced only once the whole entry is inflated in memory; otherwise the
+// output is written as it comes and removed when the stream turns out bad.
+void InflateInto(RawInflater::Handle inflater, std::uint64_t size, const platform::Path& outputPath) {
+  const bool replacing = static_cast<bool>(platform::File::OpenRead(outputPath, platform::Share::Read));
+  if (replacing) {
+    Bytes output = Allocate(size);
+    if (size > 0 && !output) return;
+    if (RawInflater::Inflate(inflater, static_cast<std::size_t>(size), output.get()) != RawInflater::kOk) return;
+    platform::File file = platform::File::Create(outputPath);
+    if (file && size > 0 && !file.Write(output.get(), static_cast<std::size_t>(size))) {
+      file.Close();
+      platform::RemoveFile(outputPath);  // a cut-short part would pass for a salvaged one
+    }
+    return;
+  }
+  platform::File file = platform::File::Create(outputPath);
   if (!file) return;
-  if (size > 0 && !file.Write(bytes, size)) {
+  const int result = RawInflater::InflateTo(inflater, size, [&file](std::span<const std::uint8_t> piece) {
+    return file.Write(piece.data(), piece.size());
+  });
+  if (result != RawInflater::kOk) {
     file.Close();
-    platform::RemoveFile(path);
+    platform::RemoveFile(outputPath);
   }
 }
 
-// Reads the entry's data as stored in the source, no more than the source really holds from dataOffset on.
-std::size_t ReadEntryData(const SalvagedEntry& entry, const std::string& sourcePath,
-                            Bytes& buffer) {
-  platform::File source =
-      platform::File::OpenRead(platform::PathFromUtf8(sourcePath), platform::Share::None);
-  if (!source) return 0;
-  const auto size = source.Size();
-  if (!size || entry.dataOffset >= *size) return 0;
-  const std::uint64_t there = std::min<std::uint64_t>(entry.compressedSize, *size - entry.dataOffset);
-  buffer = Allocate(there);
-  if (!buffer || !source.Seek(entry.dataOffset)) return 0;
-  return source.ReadFull(buffer.get(), static_cast<std::size_t>(there));
-}
-
-// Inflates `compressed` through a temporary "OPC" file in the system temporary folder.
-void InflateEntry(const SalvagedEntry& entry, Bytes compressed, std::size_t compressedBytes,
-                  const platform::Path& outputPath) {
+// Inflates the entry through a temporary "OPC" file in the system temporary folder that holds
+// exactly the entry's compressed bytes.
+void InflateEntry(const SalvagedEntry& entry, EntryData data, const platform::Path& outputPath) {
   const auto temp = platform::MakeTempFile(platform::TempFolder(), "OPC");
   if (!temp) return;
-  {
-    platform::File file = platform::File::Create(*temp);
-    if (!file || (compressedBytes > 0 && !file.Write(compressed.get(), compressedBytes))) {
-      file.Close();
-      platform::RemoveFile(*temp);
-      return;
-    }
+  const std::uint64_t compressedBytes = data.available;
+  if (compressedBytes > 0 && !CopyInto(data.source, compressedBytes, *temp)) {
+    platform::RemoveFile(*temp);
+    return;
   }
-  compressed.reset();  // the adapter reads the file; the copy in memory is no longer needed
+  data.source.Close();
 
   RawInflater::Handle inflater = nullptr;
   if (RawInflater::Open(*temp, &inflater) != RawInflater::kOk) {
     platform::RemoveFile(*temp);
     return;
   }
-  const std::uint64_t size = entry.uncompressedSize;
-  Bytes output;
-  const bool possible = size <= MaxInflatedSize(compressedBytes);
-  if (possible && size > 0) output = Allocate(size);
-  if (possible && (size == 0 || output) &&
-      RawInflater::Inflate(inflater, static_cast<std::size_t>(size), output.get()) ==
-          RawInflater::kOk) {
-    WriteOutput(outputPath, output.get(), static_cast<std::size_t>(size));
+  if (entry.uncompressedSize <= MaxInflatedSize(compressedBytes)) {
+    InflateInto(inflater, entry.uncompressedSize, outputPath);
   }
-  output.reset();
   RawInflater::Close(inflater);
   platform::RemoveFile(*temp);
 }
@@ -113,14 +151,13 @@ std::optional<platform::Path> MakeEntryFolders(const platform::Path& fileFolder,
 void ExtractEntry(const SalvagedEntry& entry, const std::string& sourcePath,
                   const platform::Path& outputPath) {
   if (entry.compressedSize == 0 && entry.uncompressedSize == 0) return;
-  Bytes buffer;
-  const std::size_t got = ReadEntryData(entry, sourcePath, buffer);
+  EntryData data = OpenEntryData(entry, sourcePath);
   const bool stored = entry.compressedSize != 0 && entry.compressedSize == entry.uncompressedSize;
   if (stored) {
-    if (got > 0) WriteOutput(outputPath, buffer.get(), got);
+    if (data.available > 0) CopyInto(data.source, data.available, outputPath);
     return;
   }
-  InflateEntry(entry, std::move(buffer), got, outputPath);
+  InflateEntry(entry, std::move(data), outputPath);
 }
 
 bool ExtractEntries(const platform::Path& fileFolder, const std::string& sourcePath,

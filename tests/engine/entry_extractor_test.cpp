@@ -149,6 +149,19 @@ TEST_F(Extraction, GoesOnAfterAnEntryThatCannotBeInflated) {
   EXPECT_TRUE(TempFiles().empty());
 }
 
+TEST_F(Extraction, ALaterEntryOfTheSamePathReplacesTheEarlierOnlyWhenItIsSalvaged) {
+  test::ZipBuilder zip;
+  const std::string first(5000, '1'), second(7000, '2');
+  const auto one = zip.Add("1", first);
+  const auto two = zip.Add("2", second);
+  zip.Raw(std::string(64, '\xff'));  // no deflate stream
+  const SalvagedEntry broken{64, 9000, "xl\\part.xml", two.dataOffset + two.compressedSize};
+  ASSERT_TRUE(Extract(zip.Bytes(), {broken, EntryOf(one, "xl\\part.xml"), broken, EntryOf(two, "xl\\part.xml"),
+                                    broken}));
+  EXPECT_EQ(ReadAll(Folder() / "xl/part.xml"), second);
+  EXPECT_TRUE(TempFiles().empty());
+}
+
 TEST_F(Extraction, RemovesColonsAndLetTheLaterOfTwoEqualPathsWin) {
   test::ZipBuilder zip;
   zip.Add("1", "first", {.method = test::kStored});

@@ -15,18 +15,26 @@ struct Outcome {
   std::string output;
 };
 
-Outcome InflateFile(const std::string& fileBytes, std::size_t outputSize) {
+// Inflates a file holding `fileBytes` into one buffer, or through a sink when `pieces` is set.
+Outcome InflateFile(const std::string& fileBytes, std::size_t outputSize, bool pieces) {
   test::ScratchFolder scratch;
   const auto path = scratch.Write("stream.tmp", fileBytes);
   Outcome outcome;
   RawInflater::Handle handle = nullptr;
   outcome.open = RawInflater::Open(path, &handle);
   if (outcome.open != RawInflater::kOk) return outcome;
-  std::string output(outputSize, '\x55');
-  outcome.inflate =
-      RawInflater::Inflate(handle, outputSize, reinterpret_cast<std::uint8_t*>(output.data()));
+  if (pieces) {
+    outcome.inflate = RawInflater::InflateTo(handle, outputSize, [&](std::span<const std::uint8_t> piece) {
+      outcome.output.append(reinterpret_cast<const char*>(piece.data()), piece.size());
+      return true;
+    });
+  } else {
+    std::string output(outputSize, '\x55');
+    outcome.inflate =
+        RawInflater::Inflate(handle, outputSize, reinterpret_cast<std::uint8_t*>(output.data()));
+    outcome.output = output;
+  }
   RawInflater::Close(handle);
-  outcome.output = output;
   return outcome;
 }
 
@@ -43,7 +51,7 @@ TEST(RawInflater, FillsTheBufferExactlyOrSaysWhyNot) {
     std::string output;  // checked when the result is kOk
   } cases[] = {
       {"exact size", stream, text.size(), RawInflater::kOk, text},
-      {"input larger than the output", noisy, noise.size(), RawInflater::kOk, noise},
+      {"input larger than the output, many reads", noisy, noise.size(), RawInflater::kOk, noise},
       {"buffer smaller than the stream", stream, 20, RawInflater::kOk, text.substr(0, 20)},
       {"output size 0", "", 0, RawInflater::kOk, ""},
       {"stream ends before the buffer is full", stream, text.size() + 1, RawInflater::kStreamEnded, ""},
@@ -53,13 +61,29 @@ TEST(RawInflater, FillsTheBufferExactlyOrSaysWhyNot) {
       {"not a deflate stream", std::string(64, '\xff'), 10, RawInflater::kInvalidStream, ""},
   };
   for (const auto& c : cases) {
-    const Outcome outcome = InflateFile(c.file, c.outputSize);
-    EXPECT_EQ(outcome.open, RawInflater::kOk) << c.what;
-    EXPECT_EQ(outcome.inflate, c.result) << c.what;
-    if (c.result == RawInflater::kOk) {
-      EXPECT_TRUE(outcome.output == c.output) << c.what;
+    for (const bool pieces : {false, true}) {
+      const Outcome outcome = InflateFile(c.file, c.outputSize, pieces);
+      const std::string what = std::string(c.what) + (pieces ? ", through a sink" : ", into a buffer");
+      EXPECT_EQ(outcome.open, RawInflater::kOk) << what;
+      EXPECT_EQ(outcome.inflate, c.result) << what;
+      if (c.result == RawInflater::kOk) {
+        EXPECT_TRUE(outcome.output == c.output) << what;
+      }
     }
   }
+}
+
+TEST(RawInflater, StopsWhenTheSinkRefusesAPiece) {
+  test::ScratchFolder scratch;
+  const std::string text(1 << 20, 't');
+  const auto path = scratch.Write("stream.tmp", test::RawDeflate(text));
+  RawInflater::Handle handle = nullptr;
+  ASSERT_EQ(RawInflater::Open(path, &handle), RawInflater::kOk);
+  int pieces = 0;
+  EXPECT_EQ(RawInflater::InflateTo(handle, text.size(), [&](std::span<const std::uint8_t>) { return ++pieces < 2; }),
+            RawInflater::kSinkFailed);
+  EXPECT_EQ(pieces, 2);
+  RawInflater::Close(handle);
 }
 
 TEST(RawInflater, RefusesAMissingFileAndANullHandle) {
@@ -69,6 +93,7 @@ TEST(RawInflater, RefusesAMissingFileAndANullHandle) {
   EXPECT_EQ(handle, nullptr);
   std::uint8_t byte = 0;
   EXPECT_EQ(RawInflater::Inflate(nullptr, 1, &byte), RawInflater::kInvalidHandle);
+  EXPECT_EQ(RawInflater::InflateTo(nullptr, 1, [](auto) { return true; }), RawInflater::kInvalidHandle);
   RawInflater::Close(nullptr);
 }
 
