@@ -69,9 +69,9 @@ const Sandbox& TheSandbox() {
     return b;
   }();
   static const bool cleanUpAtExit = std::atexit([] {
-    platform::DeleteTree(box->root);
-    platform::RemoveFolder(box->root);
-  }) == 0;
+                                      platform::DeleteTree(box->root);
+                                      platform::RemoveFolder(box->root);
+                                    }) == 0;
   (void)cleanUpAtExit;
   return *box;
 }

@@ -3,7 +3,6 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
@@ -55,8 +54,8 @@ int List(const Arguments& arguments, Console& console) {
       status = kExitNotRepaired;
     }
     for (const engine::SalvagedEntry& e : entries) {
-      window.WriteOut(std::to_string(e.dataOffset) + '\t' + std::to_string(e.compressedSize) + '\t' +
-                      std::to_string(e.uncompressedSize) + '\t' + e.entryPath + '\n');
+      window.WriteOut(std::to_string(e.dataOffset) + '\t' + std::to_string(e.compressedSize) +
+                      '\t' + std::to_string(e.uncompressedSize) + '\t' + e.entryPath + '\n');
     }
   }
   if (console.stopOnInterrupt) StopOnInterrupt(nullptr);
@@ -100,16 +99,17 @@ std::optional<engine::RepairWorkspace> PrepareWorkspace(const Arguments& argumen
 
 int Repair(const Arguments& arguments, Console& console) {
   std::vector<std::string> paths;
-  std::transform(arguments.files.begin(), arguments.files.end(), std::back_inserter(paths), FullPath);
+  std::transform(arguments.files.begin(), arguments.files.end(), std::back_inserter(paths),
+                 FullPath);
   const auto workspace = PrepareWorkspace(arguments, paths, console);
   if (!workspace) return kExitUsage;
 
   ConsoleJobWindow window(console, paths);
   std::vector<engine::FileOutcome> outcomes;
   if (console.stopOnInterrupt) StopOnInterrupt(&window.RunFlag());
-  engine::StartRepair(window, *workspace, [](const engine::JobContext& context) {
-    engine::RepairJob(context);
-  }, engine::WorkspaceStart::Keep, &outcomes);
+  engine::StartRepair(
+      window, *workspace, [](const engine::JobContext& context) { engine::RepairJob(context); },
+      engine::WorkspaceStart::Keep, &outcomes);
   if (console.stopOnInterrupt) StopOnInterrupt(nullptr);
 
   if (arguments.workspace.empty()) {
@@ -157,8 +157,8 @@ int RunCommandLine(const std::vector<std::string>& args, Console& console) {
     console.out << WithLineEnds(text.str(), console.lineEnd) << std::flush;
     return kExitRepaired;
   } catch (const CLI::ParseError& error) {
-    console.err << "xlsx-repair: " << error.what() << WithLineEnds(std::string("\n") + kUsage, console.lineEnd)
-                << std::flush;
+    console.err << "xlsx-repair: " << error.what()
+                << WithLineEnds(std::string("\n") + kUsage, console.lineEnd) << std::flush;
     return kExitUsage;
   }
   return arguments.list ? List(arguments, console) : Repair(arguments, console);

@@ -9,8 +9,10 @@ std::string WithLineEnds(std::string_view text, LineEnd lineEnd) {
   out.reserve(text.size() + 8);
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;  // the \n follows
-    if (text[i] == '\n') out += end;
-    else out += text[i];
+    if (text[i] == '\n')
+      out += end;
+    else
+      out += text[i];
   }
   return out;
 }

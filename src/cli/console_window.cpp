@@ -39,7 +39,9 @@ bool ConsoleJobWindow::IsSourceRepaired(int index) {
   return rows_.at(static_cast<std::size_t>(index)).mark == 1;
 }
 
-void ConsoleJobWindow::ClearRepairedMark(int index) { rows_.at(static_cast<std::size_t>(index)).mark = 0; }
+void ConsoleJobWindow::ClearRepairedMark(int index) {
+  rows_.at(static_cast<std::size_t>(index)).mark = 0;
+}
 
 void ConsoleJobWindow::AppendLog(const std::string& text, engine::Colour) { WriteOut(text); }
 
@@ -87,9 +89,9 @@ int ConsoleJobWindow::ShowMessage(const std::string& text, unsigned flags, bool)
 
 void ConsoleJobWindow::DrawProgress() {
   if (!console_.progress || !progressShown_) return;
-  const std::string line = "File progress: " + std::to_string(Percent(file_.position, file_.bound)) +
-                           "%  Total files progress: " +
-                           std::to_string(Percent(total_.position, total_.bound)) + "%";
+  const std::string line =
+      "File progress: " + std::to_string(Percent(file_.position, file_.bound)) +
+      "%  Total files progress: " + std::to_string(Percent(total_.position, total_.bound)) + "%";
   if (line == progressLine_) return;  // redraw only what changed
   console_.err << '\r' << line << std::flush;
   progressLine_ = line;

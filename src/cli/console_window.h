@@ -29,7 +29,8 @@ class ConsoleJobWindow : public engine::JobWindow {
 
   void AppendLog(const std::string& text, engine::Colour colour) override;
   void SetLogText(const std::string& text) override;
-  void SetInstructions(const std::string& text, const std::vector<engine::BoldRange>& bold) override;
+  void SetInstructions(const std::string& text,
+                       const std::vector<engine::BoldRange>& bold) override;
 
   void ShowProgressArea(bool show) override;
   void ShowTotalProgressOnly() override;

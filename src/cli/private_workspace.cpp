@@ -20,9 +20,12 @@ std::optional<platform::Path> MakePrivateWorkspace() {
                   static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
     const platform::Path folder = temp / name;
     switch (platform::MakeFolder(folder)) {
-      case platform::MakeFolderResult::Created: return folder;
-      case platform::MakeFolderResult::AlreadyExists: continue;
-      case platform::MakeFolderResult::Failed: return std::nullopt;
+      case platform::MakeFolderResult::Created:
+        return folder;
+      case platform::MakeFolderResult::AlreadyExists:
+        continue;
+      case platform::MakeFolderResult::Failed:
+        return std::nullopt;
     }
   }
   return std::nullopt;

@@ -64,7 +64,8 @@ bool CopyInto(platform::File& from, std::uint64_t count, const platform::Path& t
   std::uint64_t copied = 0;
   bool written = piece != nullptr;
   while (written && copied < count) {
-    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(count - copied, kCopyPiece));
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::uint64_t>(count - copied, kCopyPiece));
     const std::size_t got = from.ReadFull(piece.get(), want);
     if (got == 0) break;
     written = target.Write(piece.get(), got);
@@ -83,12 +84,16 @@ bool CopyInto(platform::File& from, std::uint64_t count, const platform::Path& t
 // An output file already there (an earlier entry of the same path, which a failing later entry
 // must not destroy) is replaced only once the whole entry is inflated in memory; otherwise the
 // output is written as it comes and removed when the stream turns out bad.
-void InflateInto(RawInflater::Handle inflater, std::uint64_t size, const platform::Path& outputPath) {
-  const bool replacing = static_cast<bool>(platform::File::OpenRead(outputPath, platform::Share::Read));
+void InflateInto(RawInflater::Handle inflater, std::uint64_t size,
+                 const platform::Path& outputPath) {
+  const bool replacing =
+      static_cast<bool>(platform::File::OpenRead(outputPath, platform::Share::Read));
   if (replacing) {
     Bytes output = Allocate(size);
     if (size > 0 && !output) return;
-    if (RawInflater::Inflate(inflater, static_cast<std::size_t>(size), output.get()) != RawInflater::kOk) return;
+    if (RawInflater::Inflate(inflater, static_cast<std::size_t>(size), output.get()) !=
+        RawInflater::kOk)
+      return;
     platform::File file = platform::File::Create(outputPath);
     if (file && size > 0 && !file.Write(output.get(), static_cast<std::size_t>(size))) {
       file.Close();
@@ -98,9 +103,10 @@ void InflateInto(RawInflater::Handle inflater, std::uint64_t size, const platfor
   }
   platform::File file = platform::File::Create(outputPath);
   if (!file) return;
-  const int result = RawInflater::InflateTo(inflater, size, [&file](std::span<const std::uint8_t> piece) {
-    return file.Write(piece.data(), piece.size());
-  });
+  const int result =
+      RawInflater::InflateTo(inflater, size, [&file](std::span<const std::uint8_t> piece) {
+        return file.Write(piece.data(), piece.size());
+      });
   if (result != RawInflater::kOk) {
     file.Close();
     platform::RemoveFile(outputPath);

@@ -30,7 +30,8 @@ int RunInflate(RawInflater::State& state, std::uint64_t outputSize, Place place,
   stream.next_in = Z_NULL;
   stream.avail_in = 0;
   const int init = inflateInit2(&stream, -MAX_WBITS);
-  if (init != Z_OK) return init == Z_MEM_ERROR ? RawInflater::kNoMemory : RawInflater::kInvalidStream;
+  if (init != Z_OK)
+    return init == Z_MEM_ERROR ? RawInflater::kNoMemory : RawInflater::kInvalidStream;
 
   std::uint64_t produced = 0;
   int result = RawInflater::kOk;
@@ -108,7 +109,8 @@ int RawInflater::InflateTo(Handle handle, std::uint64_t outputSize, const Sink& 
       *handle, outputSize,
       [&](std::uint64_t, std::uint64_t remaining) {
         const std::uint64_t untilFull = kSinkPiece - filled;
-        return std::span<std::uint8_t>(piece + filled, static_cast<std::size_t>(std::min(remaining, untilFull)));
+        return std::span<std::uint8_t>(piece + filled,
+                                       static_cast<std::size_t>(std::min(remaining, untilFull)));
       },
       [&](std::span<const std::uint8_t> bytes) {
         filled += bytes.size();

@@ -16,10 +16,10 @@ class RawInflater {
   // Result codes; callers only ask whether the result is kOk.
   enum Result : int {
     kOk = 0,
-    kCannotOpen = 1,      // Open: the file cannot be opened
-    kNoMemory = 2,        // no memory for the adapter or the inflate state
-    kStreamEnded = 5,     // the stream ended before the output was complete
-    kReadFailed = 7,      // reading failed or gave no data while the stream was unfinished
+    kCannotOpen = 1,   // Open: the file cannot be opened
+    kNoMemory = 2,     // no memory for the adapter or the inflate state
+    kStreamEnded = 5,  // the stream ended before the output was complete
+    kReadFailed = 7,   // reading failed or gave no data while the stream was unfinished
     kInvalidHandle = 9,
     kNoPosition = 16,     // Open: the file position cannot be read
     kInvalidStream = 18,  // the inflater reports an error, running out of input included

@@ -91,7 +91,8 @@ void StartRepair(JobWindow& window, const RepairWorkspace& workspace,
 int RepairJob(const JobContext& context) {
   JobWindow& window = *context.window;
   const int count = window.SourceCount();  // rows added during the run are not processed
-  if (context.outcomes) context.outcomes->assign(static_cast<std::size_t>(count), FileOutcome::NotReached);
+  if (context.outcomes)
+    context.outcomes->assign(static_cast<std::size_t>(count), FileOutcome::NotReached);
   platform::MakeFolder(context.workspace.Root());  // an existing root is fine
   window.ShowProgressArea(true);
   ScaledProgress total(window, ProgressBar::Total);

@@ -18,13 +18,11 @@
 namespace xr::engine {
 namespace {
 
-constexpr std::size_t kHeaderFieldsSize = 26;  // offsets 4 to 29 of a local header
+constexpr std::size_t kHeaderFieldsSize = 26;      // offsets 4 to 29 of a local header
 constexpr std::size_t kDescriptorFieldsSize = 12;  // CRC-32, compressed and uncompressed size
 constexpr std::uint16_t kDeflated = 8;
 
-std::uint16_t U16(const std::uint8_t* p) {
-  return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
+std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 std::uint32_t U32(const std::uint8_t* p) {
   return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);

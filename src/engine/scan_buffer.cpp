@@ -17,7 +17,8 @@ std::span<const std::uint8_t> ScanBuffer::View(std::uint64_t offset, std::size_t
   const bool inside = offset >= start_ && end <= start_ + count_;
   if (!inside && !Refill(offset)) return {};
   const std::size_t at = static_cast<std::size_t>(offset - start_);
-  const std::size_t have = std::min<std::size_t>(count_ - at, static_cast<std::size_t>(end - offset));
+  const std::size_t have =
+      std::min<std::size_t>(count_ - at, static_cast<std::size_t>(end - offset));
   return {bytes_.data() + at, have};
 }
 
@@ -30,8 +31,8 @@ bool ScanBuffer::Refill(std::uint64_t offset) {
   start_ = offset;
   count_ = kept;
   const std::uint64_t readFrom = offset + kept;
-  const std::size_t room = static_cast<std::size_t>(
-      std::min<std::uint64_t>(kCapacity - kept, readableEnd_ - readFrom));
+  const std::size_t room =
+      static_cast<std::size_t>(std::min<std::uint64_t>(kCapacity - kept, readableEnd_ - readFrom));
   if (room > 0) {
     if (filePos_ != readFrom) {
       if (!file_.Seek(readFrom)) {

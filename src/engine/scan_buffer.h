@@ -32,10 +32,10 @@ class ScanBuffer {
   platform::File& file_;
   std::uint64_t length_;
   std::vector<std::uint8_t> bytes_;
-  std::uint64_t start_ = 0;      // file offset of bytes_[0]
-  std::size_t count_ = 0;        // bytes of bytes_ that hold file data
-  std::uint64_t filePos_ = 0;    // where the file's own position stands
-  std::uint64_t readableEnd_;    // lowered when a read comes back short or fails
+  std::uint64_t start_ = 0;    // file offset of bytes_[0]
+  std::size_t count_ = 0;      // bytes of bytes_ that hold file data
+  std::uint64_t filePos_ = 0;  // where the file's own position stands
+  std::uint64_t readableEnd_;  // lowered when a read comes back short or fails
 };
 
 }  // namespace xr::engine

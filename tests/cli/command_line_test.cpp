@@ -48,7 +48,8 @@ class CommandLine : public ::testing::Test {
     zip.Add("xl/workbook.xml", "<workbook/>");
     zip.Add("xl/worksheets/sheet1.xml", std::string(700, 'r'), {.method = test::kStored});
     zip_ = zip;
-    return platform::Utf8FromPath(scratch_.Write(relative, zip.Finish().Bytes()).lexically_normal());
+    return platform::Utf8FromPath(
+        scratch_.Write(relative, zip.Finish().Bytes()).lexically_normal());
   }
 
   test::ScratchFolder scratch_;
@@ -79,12 +80,15 @@ TEST_F(CommandLine, RepairsIntoTheNamedWorkspaceAndKeepsIt) {
   const std::string workspace = platform::Utf8FromPath(scratch_ / "ws");
   const Result result = RunXlsxRepair({"--workspace", workspace, book});
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(Lines(result.out), (std::vector<std::string>{
-      book + " file is open....", book + " file is extracted....", book + " file is closed....",
-      book + " preview of file is available....", book + "  Repaired....", std::string(85, '*'),
-      "Repairing process completed....", std::string(64, '_'), ""}));
+  EXPECT_EQ(
+      Lines(result.out),
+      (std::vector<std::string>{
+          book + " file is open....", book + " file is extracted....", book + " file is closed....",
+          book + " preview of file is available....", book + "  Repaired....", std::string(85, '*'),
+          "Repairing process completed....", std::string(64, '_'), ""}));
   EXPECT_TRUE(result.err.empty());
-  EXPECT_EQ(test::ReadAll(scratch_ / "ws/Book1.xlsx0/xl/worksheets/sheet1.xml"), std::string(700, 'r'));
+  EXPECT_EQ(test::ReadAll(scratch_ / "ws/Book1.xlsx0/xl/worksheets/sheet1.xml"),
+            std::string(700, 'r'));
   EXPECT_EQ(std::filesystem::file_size(scratch_ / "ws/Book1.xlsx0/[Content_Types].xml"), 1304u);
 }
 
@@ -92,7 +96,8 @@ TEST_F(CommandLine, ReplacesOnlyTheFileFoldersItFillsInAnExistingWorkspace) {
   const std::string book = Workbook("Book1.xlsx");
   scratch_.Write("ws/Book1.xlsx0/stale-from-an-earlier-run.xml", "old");
   scratch_.Write("ws/notes.txt", "the user's own file");
-  ASSERT_EQ(RunXlsxRepair({"--workspace", platform::Utf8FromPath(scratch_ / "ws"), book}).status, 0);
+  ASSERT_EQ(RunXlsxRepair({"--workspace", platform::Utf8FromPath(scratch_ / "ws"), book}).status,
+            0);
   EXPECT_FALSE(std::filesystem::exists(scratch_ / "ws/Book1.xlsx0/stale-from-an-earlier-run.xml"));
   EXPECT_TRUE(std::filesystem::exists(scratch_ / "ws/Book1.xlsx0/xl/workbook.xml"));
   EXPECT_EQ(test::ReadAll(scratch_ / "ws/notes.txt"), "the user's own file");
@@ -127,13 +132,16 @@ TEST_F(CommandLine, ExitsWithOneWhenAFileCannotBeOpenedOrHoldsNothing) {
 
   const Result withMissing = RunXlsxRepair({"--workspace", ws, book, missing});
   EXPECT_EQ(withMissing.status, 1);
-  EXPECT_NE(withMissing.out.find(missing + " extraction of file failed.Please contact at support@tandrel.com"),
+  EXPECT_NE(withMissing.out.find(
+                missing + " extraction of file failed.Please contact at support@tandrel.com"),
             std::string::npos);
-  EXPECT_EQ(Lines(withMissing.err).size(), 1u) << "one message, the system's text: " << withMissing.err;
+  EXPECT_EQ(Lines(withMissing.err).size(), 1u)
+      << "one message, the system's text: " << withMissing.err;
 
   const Result withEmpty = RunXlsxRepair({"--workspace", ws, empty});
   EXPECT_EQ(withEmpty.status, 1);
-  EXPECT_NE(withEmpty.out.find(empty + " extraction of file failed. Please contact at"), std::string::npos);
+  EXPECT_NE(withEmpty.out.find(empty + " extraction of file failed. Please contact at"),
+            std::string::npos);
 }
 
 TEST_F(CommandLine, ListsOneLinePerEntryAfterEachFilesLogLines) {
@@ -145,9 +153,10 @@ TEST_F(CommandLine, ListsOneLinePerEntryAfterEachFilesLogLines) {
     return std::to_string(entry.dataOffset) + "\t" + std::to_string(entry.compressedSize) + "\t" +
            std::to_string(entry.uncompressedSize) + "\t" + path;
   };
-  EXPECT_EQ(Lines(result.out), (std::vector<std::string>{
-      book + " file is open....", book + " file is extracted....", book + " file is closed....",
-      line(e[0], "xl\\workbook.xml"), line(e[1], "xl\\worksheets\\sheet1.xml")}));
+  EXPECT_EQ(Lines(result.out),
+            (std::vector<std::string>{book + " file is open....", book + " file is extracted....",
+                                      book + " file is closed....", line(e[0], "xl\\workbook.xml"),
+                                      line(e[1], "xl\\worksheets\\sheet1.xml")}));
 
   const std::string empty = platform::Utf8FromPath(scratch_.Write("Empty.xlsx", "nothing"));
   EXPECT_EQ(RunXlsxRepair({"--list", empty}).status, 1);
@@ -157,7 +166,8 @@ TEST_F(CommandLine, ListsOneLinePerEntryAfterEachFilesLogLines) {
 TEST_F(CommandLine, EndsEveryLineTheWayThePlatformDoes) {
   const std::string book = Workbook("Book1.xlsx");
   const std::string missing = platform::Utf8FromPath(scratch_ / "Missing.xlsx");
-  const Result crlf = RunXlsxRepair({"--workspace", platform::Utf8FromPath(scratch_ / "ws"), book, missing}, LineEnd::CrLf);
+  const Result crlf = RunXlsxRepair(
+      {"--workspace", platform::Utf8FromPath(scratch_ / "ws"), book, missing}, LineEnd::CrLf);
   ASSERT_FALSE(crlf.out.empty());
   for (const std::string* text : {&crlf.out, &crlf.err}) {
     ASSERT_FALSE(text->empty());
@@ -171,7 +181,8 @@ TEST_F(CommandLine, EndsEveryLineTheWayThePlatformDoes) {
       }
     }
   }
-  const Result lf = RunXlsxRepair({"--workspace", platform::Utf8FromPath(scratch_ / "ws2"), book, missing}, LineEnd::Lf);
+  const Result lf = RunXlsxRepair(
+      {"--workspace", platform::Utf8FromPath(scratch_ / "ws2"), book, missing}, LineEnd::Lf);
   EXPECT_EQ(lf.out.find('\r'), std::string::npos);
   EXPECT_EQ(lf.err.find('\r'), std::string::npos);
 }

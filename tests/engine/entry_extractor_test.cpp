@@ -68,9 +68,9 @@ TEST_F(Extraction, CopiesStoredAndInflatesDeflatedEntries) {
   ASSERT_GT(grown.compressedSize, grown.uncompressedSize);
   const auto& e = zip.Entries();
 
-  ASSERT_TRUE(Extract(zip.Bytes(), {EntryOf(e[0], "stored.bin"),
-                                    EntryOf(e[1], "xl\\worksheets\\sheet1.xml"),
-                                    EntryOf(e[2], "xl\\media\\image1.png")}));
+  ASSERT_TRUE(Extract(zip.Bytes(),
+                      {EntryOf(e[0], "stored.bin"), EntryOf(e[1], "xl\\worksheets\\sheet1.xml"),
+                       EntryOf(e[2], "xl\\media\\image1.png")}));
   EXPECT_EQ(ReadAll(Folder() / "stored.bin"), "0123456789");
   EXPECT_EQ(ReadAll(Folder() / "xl/worksheets/sheet1.xml"), text);
   EXPECT_EQ(ReadAll(Folder() / "xl/media/image1.png"), noise);
@@ -84,20 +84,23 @@ TEST_F(Extraction, DecidesStoredOrDeflatedFromTheSizesAlone) {
   const std::string damaged = std::string("\xff\xff\xff\xff", 4) + deflated.substr(4);
   const struct {
     const char* what;
-    std::string bytes;           // the entry's data in the source
-    std::uint32_t cs, us;        // the sizes the record claims
+    std::string bytes;                  // the entry's data in the source
+    std::uint32_t cs, us;               // the sizes the record claims
     std::optional<std::string> output;  // nothing: no output file
   } cases[] = {
       {"deflated", deflated, static_cast<std::uint32_t>(deflated.size()), 603, data},
       {"sizes equal though deflated: copied as is", deflated,
-       static_cast<std::uint32_t>(deflated.size()), static_cast<std::uint32_t>(deflated.size()), deflated},
-      {"stream longer than the size: cut", deflated, static_cast<std::uint32_t>(deflated.size()), 100,
-       data.substr(0, 100)},
-      {"stream shorter than the size", deflated, static_cast<std::uint32_t>(deflated.size()), 604, std::nullopt},
+       static_cast<std::uint32_t>(deflated.size()), static_cast<std::uint32_t>(deflated.size()),
+       deflated},
+      {"stream longer than the size: cut", deflated, static_cast<std::uint32_t>(deflated.size()),
+       100, data.substr(0, 100)},
+      {"stream shorter than the size", deflated, static_cast<std::uint32_t>(deflated.size()), 604,
+       std::nullopt},
       {"damaged stream", damaged, static_cast<std::uint32_t>(damaged.size()), 603, std::nullopt},
       {"stream cut in half", deflated.substr(0, deflated.size() / 2),
        static_cast<std::uint32_t>(deflated.size() / 2), 603, std::nullopt},
-      {"uncompressed size 0", deflated, static_cast<std::uint32_t>(deflated.size()), 0, std::string()},
+      {"uncompressed size 0", deflated, static_cast<std::uint32_t>(deflated.size()), 0,
+       std::string()},
       {"compressed size 0", "", 0, 603, std::nullopt},
       {"a size no stream of this length can reach", deflated,
        static_cast<std::uint32_t>(deflated.size()), 0xFFFFFFFFu, std::nullopt},
@@ -156,8 +159,8 @@ TEST_F(Extraction, ALaterEntryOfTheSamePathReplacesTheEarlierOnlyWhenItIsSalvage
   const auto two = zip.Add("2", second);
   zip.Raw(std::string(64, '\xff'));  // no deflate stream
   const SalvagedEntry broken{64, 9000, "xl\\part.xml", two.dataOffset + two.compressedSize};
-  ASSERT_TRUE(Extract(zip.Bytes(), {broken, EntryOf(one, "xl\\part.xml"), broken, EntryOf(two, "xl\\part.xml"),
-                                    broken}));
+  ASSERT_TRUE(Extract(zip.Bytes(), {broken, EntryOf(one, "xl\\part.xml"), broken,
+                                    EntryOf(two, "xl\\part.xml"), broken}));
   EXPECT_EQ(ReadAll(Folder() / "xl/part.xml"), second);
   EXPECT_TRUE(TempFiles().empty());
 }
@@ -232,13 +235,15 @@ TEST_F(Extraction, NeverWritesOutsideTheFileFolder) {
   test::ZipBuilder zip;
   for (int i = 0; i < 5; ++i) zip.Add(std::to_string(i), "data", {.method = test::kStored});
   const auto& e = zip.Entries();
-  ASSERT_TRUE(Extract(zip.Bytes(), {EntryOf(e[0], "..\\escaped.xml"), EntryOf(e[1], "..\\..\\up2.xml"),
-                                    EntryOf(e[2], "\\rooted.xml"), EntryOf(e[3], "xl\\..\\..\\x.xml"),
-                                    EntryOf(e[4], "ok\\inside.xml")}));
+  ASSERT_TRUE(
+      Extract(zip.Bytes(), {EntryOf(e[0], "..\\escaped.xml"), EntryOf(e[1], "..\\..\\up2.xml"),
+                            EntryOf(e[2], "\\rooted.xml"), EntryOf(e[3], "xl\\..\\..\\x.xml"),
+                            EntryOf(e[4], "ok\\inside.xml")}));
   // The workspace holds the file folder and nothing else; the scratch folder what we put there.
   const auto names = [](const platform::Path& folder) {
     std::vector<std::string> out;
-    for (const auto& item : platform::ListFolder(folder)) out.push_back(platform::Utf8FromPath(item.name));
+    for (const auto& item : platform::ListFolder(folder))
+      out.push_back(platform::Utf8FromPath(item.name));
     std::sort(out.begin(), out.end());
     return out;
   };
@@ -259,9 +264,11 @@ TEST_F(Extraction, KeepsTheBytesOfEveryStoredName) {
   }
   ASSERT_TRUE(Extract(zip.Bytes(), entries));
   std::vector<std::string> written;
-  for (const auto& item : platform::ListFolder(Folder())) written.push_back(platform::Utf8FromPath(item.name));
+  for (const auto& item : platform::ListFolder(Folder()))
+    written.push_back(platform::Utf8FromPath(item.name));
   for (const auto& name : names) {
-    EXPECT_NE(std::find(written.begin(), written.end(), name), written.end()) << "no file named " << name;
+    EXPECT_NE(std::find(written.begin(), written.end(), name), written.end())
+        << "no file named " << name;
     EXPECT_EQ(ReadAll(Folder() / platform::PathFromUtf8(name)), name);
   }
 }
@@ -272,7 +279,8 @@ TEST_F(Extraction, ReportsAFolderThatCannotBeCreatedAndGoesOn) {
   zip.Add("2", "kept", {.method = test::kStored});
   const auto& e = zip.Entries();
   const std::string tooLong(300, 'f');  // longer than any file system allows for one name
-  ASSERT_TRUE(Extract(zip.Bytes(), {EntryOf(e[0], tooLong + "\\lost.xml"), EntryOf(e[1], "kept.xml")}));
+  ASSERT_TRUE(
+      Extract(zip.Bytes(), {EntryOf(e[0], tooLong + "\\lost.xml"), EntryOf(e[1], "kept.xml")}));
   ASSERT_EQ(window_.messages.size(), 1u);
   EXPECT_FALSE(window_.messages[0].text.empty());
   EXPECT_EQ(window_.messages[0].flags, 0x40u);

@@ -24,10 +24,11 @@ Outcome InflateFile(const std::string& fileBytes, std::size_t outputSize, bool p
   outcome.open = RawInflater::Open(path, &handle);
   if (outcome.open != RawInflater::kOk) return outcome;
   if (pieces) {
-    outcome.inflate = RawInflater::InflateTo(handle, outputSize, [&](std::span<const std::uint8_t> piece) {
-      outcome.output.append(reinterpret_cast<const char*>(piece.data()), piece.size());
-      return true;
-    });
+    outcome.inflate =
+        RawInflater::InflateTo(handle, outputSize, [&](std::span<const std::uint8_t> piece) {
+          outcome.output.append(reinterpret_cast<const char*>(piece.data()), piece.size());
+          return true;
+        });
   } else {
     std::string output(outputSize, '\x55');
     outcome.inflate =
@@ -54,7 +55,8 @@ TEST(RawInflater, FillsTheBufferExactlyOrSaysWhyNot) {
       {"input larger than the output, many reads", noisy, noise.size(), RawInflater::kOk, noise},
       {"buffer smaller than the stream", stream, 20, RawInflater::kOk, text.substr(0, 20)},
       {"output size 0", "", 0, RawInflater::kOk, ""},
-      {"stream ends before the buffer is full", stream, text.size() + 1, RawInflater::kStreamEnded, ""},
+      {"stream ends before the buffer is full", stream, text.size() + 1, RawInflater::kStreamEnded,
+       ""},
       {"input ends inside the stream", stream.substr(0, stream.size() / 2), text.size(),
        RawInflater::kReadFailed, ""},
       {"empty file", "", 10, RawInflater::kReadFailed, ""},
@@ -63,7 +65,8 @@ TEST(RawInflater, FillsTheBufferExactlyOrSaysWhyNot) {
   for (const auto& c : cases) {
     for (const bool pieces : {false, true}) {
       const Outcome outcome = InflateFile(c.file, c.outputSize, pieces);
-      const std::string what = std::string(c.what) + (pieces ? ", through a sink" : ", into a buffer");
+      const std::string what =
+          std::string(c.what) + (pieces ? ", through a sink" : ", into a buffer");
       EXPECT_EQ(outcome.open, RawInflater::kOk) << what;
       EXPECT_EQ(outcome.inflate, c.result) << what;
       if (c.result == RawInflater::kOk) {
@@ -80,7 +83,8 @@ TEST(RawInflater, StopsWhenTheSinkRefusesAPiece) {
   RawInflater::Handle handle = nullptr;
   ASSERT_EQ(RawInflater::Open(path, &handle), RawInflater::kOk);
   int pieces = 0;
-  EXPECT_EQ(RawInflater::InflateTo(handle, text.size(), [&](std::span<const std::uint8_t>) { return ++pieces < 2; }),
+  EXPECT_EQ(RawInflater::InflateTo(handle, text.size(),
+                                   [&](std::span<const std::uint8_t>) { return ++pieces < 2; }),
             RawInflater::kSinkFailed);
   EXPECT_EQ(pieces, 2);
   RawInflater::Close(handle);
@@ -93,7 +97,8 @@ TEST(RawInflater, RefusesAMissingFileAndANullHandle) {
   EXPECT_EQ(handle, nullptr);
   std::uint8_t byte = 0;
   EXPECT_EQ(RawInflater::Inflate(nullptr, 1, &byte), RawInflater::kInvalidHandle);
-  EXPECT_EQ(RawInflater::InflateTo(nullptr, 1, [](auto) { return true; }), RawInflater::kInvalidHandle);
+  EXPECT_EQ(RawInflater::InflateTo(nullptr, 1, [](auto) { return true; }),
+            RawInflater::kInvalidHandle);
   RawInflater::Close(nullptr);
 }
 

@@ -69,7 +69,9 @@ class RecordingWindow : public engine::JobWindow {
     row.icon = icon;
     row.mark = repairedMark;
   }
-  bool IsSourceRepaired(int index) override { return rows.at(static_cast<std::size_t>(index)).mark == 1; }
+  bool IsSourceRepaired(int index) override {
+    return rows.at(static_cast<std::size_t>(index)).mark == 1;
+  }
   void ClearRepairedMark(int index) override { rows.at(static_cast<std::size_t>(index)).mark = 0; }
 
   void AppendLog(const std::string& text, engine::Colour colour) override {
@@ -77,8 +79,11 @@ class RecordingWindow : public engine::JobWindow {
     log.push_back({text, colour});
     if (afterAppendLog) afterAppendLog(text);
   }
-  void SetLogText(const std::string& text) override { calls.push_back("SetLogText [" + text + "]"); }
-  void SetInstructions(const std::string& text, const std::vector<engine::BoldRange>& bold) override {
+  void SetLogText(const std::string& text) override {
+    calls.push_back("SetLogText [" + text + "]");
+  }
+  void SetInstructions(const std::string& text,
+                       const std::vector<engine::BoldRange>& bold) override {
     std::string call = "SetInstructions [" + text + "]";
     for (const auto& b : bold) call += " " + std::to_string(b.begin) + "-" + std::to_string(b.end);
     calls.push_back(call);
@@ -98,7 +103,9 @@ class RecordingWindow : public engine::JobWindow {
   void ShowPreviewNotice(engine::PreviewNotice notice) override {
     calls.push_back("ShowPreviewNotice " + std::to_string(notice));
   }
-  void ShowPreviewImage(const std::filesystem::path&) override { calls.push_back("ShowPreviewImage"); }
+  void ShowPreviewImage(const std::filesystem::path&) override {
+    calls.push_back("ShowPreviewImage");
+  }
 
   void SetCommandStates(const engine::CommandStates& c) override {
     std::string call = "SetCommandStates";

@@ -38,9 +38,9 @@ class RepairRun : public ::testing::Test {
   void Run(const std::vector<std::string>& paths, test::RecordingWindow& window) {
     window.rows.clear();
     for (const auto& p : paths) window.rows.push_back({p});
-    StartRepair(window, Workspace(), [&](const JobContext& context) {
-      EXPECT_EQ(RepairJob(context), 1);
-    }, WorkspaceStart::Clear, &outcomes_);
+    StartRepair(
+        window, Workspace(), [&](const JobContext& context) { EXPECT_EQ(RepairJob(context), 1); },
+        WorkspaceStart::Clear, &outcomes_);
   }
 
   test::ScratchFolder scratch_;
@@ -52,12 +52,15 @@ TEST(LogLines, AreTheFixedTextsByteForByte) {
   EXPECT_EQ(LogFileOpened(p), p + " file is open....\r\n");
   EXPECT_EQ(LogFileExtracted(p), p + " file is extracted....\r\n");
   EXPECT_EQ(LogFileClosed(p), p + " file is closed....\r\n");
-  EXPECT_EQ(LogCannotOpen(p), p + " extraction of file failed.Please contact at support@tandrel.com for further assitance.\r\n");
-  EXPECT_EQ(LogNothingSalvaged(p), p + " extraction of file failed. Please contact at support@tandrel.com for further assitance.\r\n");
+  EXPECT_EQ(LogCannotOpen(p), p + " extraction of file failed.Please contact at "
+                                  "support@tandrel.com for further assitance.\r\n");
+  EXPECT_EQ(LogNothingSalvaged(p), p + " extraction of file failed. Please contact at "
+                                       "support@tandrel.com for further assitance.\r\n");
   EXPECT_EQ(LogPreviewAvailable(p), p + " preview of file is available....\r\n");
   EXPECT_EQ(LogRepaired(p), p + "  Repaired....\r\n");
   EXPECT_EQ(LogStarLine(), kStars + "\r\n");
-  EXPECT_EQ(LogStoppedBeforeFile(p), p + " file is not extracting as process has been stop by the user.... \r\n");
+  EXPECT_EQ(LogStoppedBeforeFile(p),
+            p + " file is not extracting as process has been stop by the user.... \r\n");
   EXPECT_EQ(LogNotRepaired(p), p + " not Repaired....\r\n");
   EXPECT_EQ(LogRunCompleted(), "Repairing process completed....\r\n");
   EXPECT_EQ(LogUnderscoreLine(), kUnderscores + "\r\n\r\n");
@@ -81,13 +84,16 @@ TEST(Workspace, NamesFileFoldersByFileNameAndIndex) {
       {"Book.xlsx", 0, "root" + std::string(1, platform::Path::preferred_separator) + "Book.xlsx0"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(platform::Utf8FromPath(workspace.FileFolder(c.source, c.index)), c.folder) << c.source;
+    EXPECT_EQ(platform::Utf8FromPath(workspace.FileFolder(c.source, c.index)), c.folder)
+        << c.source;
   }
   // The window's workspace sits directly in the system temporary folder.
   const std::string temp = platform::Utf8FromPath(platform::TempFolder());
-  const std::string separator =
-      temp.back() == platform::Path::preferred_separator ? "" : std::string(1, platform::Path::preferred_separator);
-  EXPECT_EQ(platform::Utf8FromPath(RepairWorkspace::Default().Root()), temp + separator + "XlsxTemp");
+  const std::string separator = temp.back() == platform::Path::preferred_separator
+                                    ? ""
+                                    : std::string(1, platform::Path::preferred_separator);
+  EXPECT_EQ(platform::Utf8FromPath(RepairWorkspace::Default().Root()),
+            temp + separator + "XlsxTemp");
 }
 
 TEST(Workspace, ClearRemovesTheRootAndDeleteTreeKeepsTheFolder) {
@@ -108,11 +114,12 @@ TEST_F(RepairRun, WritesTheSixLinesOfARepairedFileAndMarksItProcessed) {
   Run({path}, window);
 
   ASSERT_EQ(window.log.size(), 8u);
-  EXPECT_EQ(window.LogTexts(), (std::vector<std::string>{
-      path + " file is open....\r\n", path + " file is extracted....\r\n",
-      path + " file is closed....\r\n", path + " preview of file is available....\r\n",
-      path + "  Repaired....\r\n", kStars + "\r\n", "Repairing process completed....\r\n",
-      kUnderscores + "\r\n\r\n"}));
+  EXPECT_EQ(window.LogTexts(),
+            (std::vector<std::string>{
+                path + " file is open....\r\n", path + " file is extracted....\r\n",
+                path + " file is closed....\r\n", path + " preview of file is available....\r\n",
+                path + "  Repaired....\r\n", kStars + "\r\n", "Repairing process completed....\r\n",
+                kUnderscores + "\r\n\r\n"}));
   for (std::size_t i = 0; i < window.log.size(); ++i) {
     EXPECT_EQ(window.log[i].colour, i == 4 ? kGreen : kBlack) << "line " << i;
   }
@@ -131,12 +138,15 @@ TEST_F(RepairRun, ReportsFilesWithNothingToSalvageAndFilesThatCannotBeOpened) {
   test::RecordingWindow window;
   Run({empty, missing}, window);
 
-  EXPECT_EQ(window.LogTexts(), (std::vector<std::string>{
-      empty + " file is open....\r\n", empty + " file is extracted....\r\n",
-      empty + " file is closed....\r\n",
-      empty + " extraction of file failed. Please contact at support@tandrel.com for further assitance.\r\n",
-      missing + " extraction of file failed.Please contact at support@tandrel.com for further assitance.\r\n",
-      "Repairing process completed....\r\n", kUnderscores + "\r\n\r\n"}));
+  EXPECT_EQ(window.LogTexts(),
+            (std::vector<std::string>{
+                empty + " file is open....\r\n", empty + " file is extracted....\r\n",
+                empty + " file is closed....\r\n",
+                empty + " extraction of file failed. Please contact at support@tandrel.com for "
+                        "further assitance.\r\n",
+                missing + " extraction of file failed.Please contact at support@tandrel.com for "
+                          "further assitance.\r\n",
+                "Repairing process completed....\r\n", kUnderscores + "\r\n\r\n"}));
   // Nothing salvaged still counts as processed; the folder is there and empty.
   EXPECT_EQ(window.rows[0].icon, kIconProcessed);
   EXPECT_EQ(window.rows[0].mark, 1);
@@ -148,14 +158,15 @@ TEST_F(RepairRun, ReportsFilesWithNothingToSalvageAndFilesThatCannotBeOpened) {
   EXPECT_FALSE(std::filesystem::exists(Workspace().FileFolder(missing, 1)));
   ASSERT_EQ(window.messages.size(), 1u);
   EXPECT_EQ(window.messages[0].flags, 0x40u);
-  EXPECT_EQ(outcomes_, (std::vector<FileOutcome>{FileOutcome::NothingSalvaged, FileOutcome::CannotOpen}));
+  EXPECT_EQ(outcomes_,
+            (std::vector<FileOutcome>{FileOutcome::NothingSalvaged, FileOutcome::CannotOpen}));
 }
 
 TEST_F(RepairRun, RunsOnlyTheSetUpAndCompletionForAnEmptyList) {
   test::RecordingWindow window;
   Run({}, window);
-  EXPECT_EQ(window.LogTexts(),
-            (std::vector<std::string>{"Repairing process completed....\r\n", kUnderscores + "\r\n\r\n"}));
+  EXPECT_EQ(window.LogTexts(), (std::vector<std::string>{"Repairing process completed....\r\n",
+                                                         kUnderscores + "\r\n\r\n"}));
   EXPECT_TRUE(platform::IsFolder(Workspace().Root()));
 }
 
@@ -164,24 +175,31 @@ TEST_F(RepairRun, GivesFilesOfTheSameNameTheirOwnFolders) {
   const std::string b = Source("two/Book.xlsx", Workbook("B"));
   test::RecordingWindow window;
   Run({a, b}, window);
-  EXPECT_EQ(test::ReadAll(Workspace().Root() / "Book.xlsx0/xl/workbook.xml"), "<workbook>A</workbook>");
-  EXPECT_EQ(test::ReadAll(Workspace().Root() / "Book.xlsx1/xl/workbook.xml"), "<workbook>B</workbook>");
+  EXPECT_EQ(test::ReadAll(Workspace().Root() / "Book.xlsx0/xl/workbook.xml"),
+            "<workbook>A</workbook>");
+  EXPECT_EQ(test::ReadAll(Workspace().Root() / "Book.xlsx1/xl/workbook.xml"),
+            "<workbook>B</workbook>");
 }
 
 TEST_F(RepairRun, MarksEveryFileStoppedWhenStopComesBeforeTheFirst) {
   const std::string a = Source("a.xlsx", Workbook()), b = Source("b.xlsx", Workbook());
   test::RecordingWindow window;
   window.rows = {{a}, {b}};
-  StartRepair(window, Workspace(), [&](const JobContext& context) {
-    window.runFlag = 0;  // Stop confirmed before the worker reaches the first file
-    RepairJob(context);
-  }, WorkspaceStart::Clear, &outcomes_);
+  StartRepair(
+      window, Workspace(),
+      [&](const JobContext& context) {
+        window.runFlag = 0;  // Stop confirmed before the worker reaches the first file
+        RepairJob(context);
+      },
+      WorkspaceStart::Clear, &outcomes_);
 
-  EXPECT_EQ(window.LogTexts(), (std::vector<std::string>{
-      a + " file is not extracting as process has been stop by the user.... \r\n", a + " not Repaired....\r\n",
-      kStars + "\r\n",
-      b + " file is not extracting as process has been stop by the user.... \r\n", b + " not Repaired....\r\n",
-      kStars + "\r\n", "Repairing process completed....\r\n", kUnderscores + "\r\n\r\n"}));
+  EXPECT_EQ(window.LogTexts(),
+            (std::vector<std::string>{
+                a + " file is not extracting as process has been stop by the user.... \r\n",
+                a + " not Repaired....\r\n", kStars + "\r\n",
+                b + " file is not extracting as process has been stop by the user.... \r\n",
+                b + " not Repaired....\r\n", kStars + "\r\n", "Repairing process completed....\r\n",
+                kUnderscores + "\r\n\r\n"}));
   EXPECT_EQ(window.log[1].colour, kRed);
   EXPECT_EQ(window.rows[0].icon, kIconStopped);
   EXPECT_EQ(window.rows[1].icon, kIconStopped);
@@ -192,7 +210,8 @@ TEST_F(RepairRun, MarksEveryFileStoppedWhenStopComesBeforeTheFirst) {
 
 TEST_F(RepairRun, StopDuringTheScanOfTheSecondOfFiveFinishesItAndStopsTheRest) {
   std::vector<std::string> paths;
-  for (int i = 0; i < 5; ++i) paths.push_back(Source("f" + std::to_string(i) + ".xlsx", Workbook()));
+  for (int i = 0; i < 5; ++i)
+    paths.push_back(Source("f" + std::to_string(i) + ".xlsx", Workbook()));
   test::RecordingWindow window;
   // Stop is confirmed right after the second file was opened, while its scan runs.
   window.afterAppendLog = [&](const std::string& text) {
@@ -207,11 +226,12 @@ TEST_F(RepairRun, StopDuringTheScanOfTheSecondOfFiveFinishesItAndStopsTheRest) {
   EXPECT_NE(std::find(log.begin(), log.end(), LogNothingSalvaged(paths[1])), log.end());
   for (int i = 2; i < 5; ++i) {
     EXPECT_EQ(window.rows[static_cast<std::size_t>(i)].icon, kIconStopped) << i;
-    EXPECT_NE(std::find(log.begin(), log.end(), LogNotRepaired(paths[static_cast<std::size_t>(i)])), log.end());
+    EXPECT_NE(std::find(log.begin(), log.end(), LogNotRepaired(paths[static_cast<std::size_t>(i)])),
+              log.end());
   }
   EXPECT_EQ(window.CallsStartingWith("SetProgress Total"),
-            (std::vector<std::string>{"SetProgress Total 0", "SetProgress Total 1", "SetProgress Total 2",
-                                      "SetProgress Total 5"}));
+            (std::vector<std::string>{"SetProgress Total 0", "SetProgress Total 1",
+                                      "SetProgress Total 2", "SetProgress Total 5"}));
   EXPECT_EQ(window.runFlag.load(), 0);
 }
 
@@ -227,31 +247,40 @@ TEST_F(RepairRun, StartAndCompletionMakeTheirWindowCallsInOrder) {
     RepairJob(context);
   });
   EXPECT_FALSE(std::filesystem::exists(scratch_ / "XlsxTemp/Old.xlsx0"));
-  EXPECT_EQ(atWorkerStart, (std::vector<std::string>{
-      "ShowPreviewNotice 6",
-      "SetInstructions [Please wait while .xlsx file(s) are Repairing....] 19-30",
-      "SetCommandStates canSelect=0 canRepair=0 select=0 repair=0 remove=0 stopEnabled=1 stopVisible=1",
-      "ShowPreviewNotice 2", "SetLogText []", "SetProgress File 0", "SetProgress Total 0"}));
+  EXPECT_EQ(
+      atWorkerStart,
+      (std::vector<std::string>{
+          "ShowPreviewNotice 6",
+          "SetInstructions [Please wait while .xlsx file(s) are Repairing....] 19-30",
+          "SetCommandStates canSelect=0 canRepair=0 select=0 repair=0 remove=0 stopEnabled=1 "
+          "stopVisible=1",
+          "ShowPreviewNotice 2", "SetLogText []", "SetProgress File 0", "SetProgress Total 0"}));
 
-  const std::vector<std::string> setUp(window.calls.begin() + static_cast<long>(atWorkerStart.size()),
-                                       window.calls.begin() + static_cast<long>(atWorkerStart.size()) + 4);
-  EXPECT_EQ(setUp, (std::vector<std::string>{"SourceCount", "ShowProgressArea show", "ResetProgress Total 1",
-                                             "SourcePath 0"}));
+  const std::vector<std::string> setUp(
+      window.calls.begin() + static_cast<long>(atWorkerStart.size()),
+      window.calls.begin() + static_cast<long>(atWorkerStart.size()) + 4);
+  EXPECT_EQ(setUp, (std::vector<std::string>{"SourceCount", "ShowProgressArea show",
+                                             "ResetProgress Total 1", "SourcePath 0"}));
   ASSERT_GE(window.calls.size(), 8u);
   const std::vector<std::string> completion(window.calls.end() - 8, window.calls.end());
-  EXPECT_EQ(completion, (std::vector<std::string>{
-      "SetProgress Total 1",  // after the file
-      "SetProgress Total 1",  // the completion puts the total bar at the count
-      "ShowPreviewNotice 3", "AppendLog", "AppendLog",
-      "SetCommandStates canSelect=1 canRepair=1 canSave=1 select=1 repair=1 remove=1 stopVisible=0 saveControls=1",
-      "SetInstructions [Click item in the list to see the preview in right side.\nClick Browse folder to "
-      "select destination path.\nClick Save.... to save .xlsx file(s)] 6-22 62-76 110-118 127-133",
-      "ShowProgressArea hide"}));
+  EXPECT_EQ(completion,
+            (std::vector<std::string>{
+                "SetProgress Total 1",  // after the file
+                "SetProgress Total 1",  // the completion puts the total bar at the count
+                "ShowPreviewNotice 3", "AppendLog", "AppendLog",
+                "SetCommandStates canSelect=1 canRepair=1 canSave=1 select=1 repair=1 remove=1 "
+                "stopVisible=0 saveControls=1",
+                "SetInstructions [Click item in the list to see the preview in right side.\nClick "
+                "Browse folder to "
+                "select destination path.\nClick Save.... to save .xlsx file(s)] 6-22 62-76 "
+                "110-118 127-133",
+                "ShowProgressArea hide"}));
   EXPECT_EQ(window.runFlag.load(), 0);
 }
 
 TEST_F(RepairRun, ANewRunClearsTheWorkspaceOfTheLastOne) {
-  const std::string first = Source("First.xlsx", Workbook()), second = Source("Second.xlsx", Workbook());
+  const std::string first = Source("First.xlsx", Workbook()),
+                    second = Source("Second.xlsx", Workbook());
   test::RecordingWindow window;
   Run({first}, window);
   ASSERT_TRUE(platform::IsFolder(Workspace().FileFolder(first, 0)));
@@ -266,8 +295,9 @@ TEST_F(RepairRun, KeepsAWorkspaceTheCallerOwns) {
   scratch_.Write("XlsxTemp/mine.txt", "the user's");
   const std::string path = Source("Book.xlsx", Workbook());
   test::RecordingWindow window({path});
-  StartRepair(window, Workspace(), [](const JobContext& context) { RepairJob(context); },
-              WorkspaceStart::Keep);
+  StartRepair(
+      window, Workspace(), [](const JobContext& context) { RepairJob(context); },
+      WorkspaceStart::Keep);
   EXPECT_EQ(test::ReadAll(scratch_ / "XlsxTemp/mine.txt"), "the user's");
   EXPECT_NE(window.calls.front(), "ShowPreviewNotice 6");
 }

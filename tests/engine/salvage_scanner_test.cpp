@@ -104,7 +104,8 @@ void ExpectSameEntries(const SalvagedEntryList& actual, const SalvagedEntryList&
     EXPECT_EQ(actual[i].entryPath, expected[i].entryPath) << context << " entry " << i;
     EXPECT_EQ(actual[i].dataOffset, expected[i].dataOffset) << context << " entry " << i;
     EXPECT_EQ(actual[i].compressedSize, expected[i].compressedSize) << context << " entry " << i;
-    EXPECT_EQ(actual[i].uncompressedSize, expected[i].uncompressedSize) << context << " entry " << i;
+    EXPECT_EQ(actual[i].uncompressedSize, expected[i].uncompressedSize)
+        << context << " entry " << i;
   }
 }
 
@@ -134,7 +135,8 @@ TEST(SalvageScanner, ExaminesWindowsAtOffsetZeroAndFromFourOnButNeverOneToThree)
   const struct {
     std::size_t headerOffset;
     bool found;
-  } cases[] = {{0, true}, {1, false}, {2, false}, {3, false}, {4, true}, {5, true}, {6, true}, {77, true}};
+  } cases[] = {{0, true}, {1, false}, {2, false}, {3, false},
+               {4, true}, {5, true},  {6, true},  {77, true}};
   for (const auto& c : cases) {
     ZipBuilder zip;
     zip.Raw(std::string(c.headerOffset, 'x'));
@@ -148,8 +150,9 @@ TEST(SalvageScanner, ExaminesWindowsAtOffsetZeroAndFromFourOnButNeverOneToThree)
 }
 
 TEST(SalvageScanner, FindsNothingInFilesTooShortForAHeader) {
-  for (const std::string& bytes : {std::string(), std::string("P"), std::string("PK\x03", 3),
-                                  std::string("PK\x03\x04", 4), std::string("PK\x03\x04\x14\0", 6)}) {
+  for (const std::string& bytes :
+       {std::string(), std::string("P"), std::string("PK\x03", 3), std::string("PK\x03\x04", 4),
+        std::string("PK\x03\x04\x14\0", 6)}) {
     const auto scan = ScanBytes(bytes);
     EXPECT_TRUE(scan->opened);
     EXPECT_TRUE(scan->entries.empty()) << bytes.size() << " bytes";
@@ -237,9 +240,9 @@ TEST(SalvageScanner, ConvertsStoredNamesIntoEntryPaths) {
     std::optional<std::string> path;  // nothing: the entry is not listed
   } cases[] = {
       {"xl/worksheets/sheet1.xml", "xl\\worksheets\\sheet1.xml"},
-      {std::string("a.xml\0junk", 10), "a.xml"},  // cut at the first zero byte
-      {std::string("\0hidden", 7), std::nullopt},  // empty once cut
-      {"/root/x.xml", "\\root\\x.xml"},            // as stored; extraction makes it safe
+      {std::string("a.xml\0junk", 10), "a.xml"},           // cut at the first zero byte
+      {std::string("\0hidden", 7), std::nullopt},          // empty once cut
+      {"/root/x.xml", "\\root\\x.xml"},                    // as stored; extraction makes it safe
       {"\xff\xfe\x80 name.bin", "\xff\xfe\x80 name.bin"},  // bytes kept, UTF-8 or not
       {std::string(2000, 'n'), std::string(kMaxEntryPathBytes, 'n')},
       {std::string(65535, 'm'), std::string(kMaxEntryPathBytes, 'm')},
@@ -252,7 +255,8 @@ TEST(SalvageScanner, ConvertsStoredNamesIntoEntryPaths) {
     ASSERT_EQ(scan->entries.size(), c.path ? 2u : 1u) << c.name.substr(0, 40);
     if (c.path) {
       EXPECT_EQ(scan->entries[0].entryPath, *c.path);
-      EXPECT_EQ(scan->entries[0].dataOffset, zip.Entries()[0].dataOffset);  // the whole name skipped
+      EXPECT_EQ(scan->entries[0].dataOffset,
+                zip.Entries()[0].dataOffset);  // the whole name skipped
     }
     EXPECT_EQ(scan->entries.back().entryPath, "next.xml");
   }
@@ -262,10 +266,13 @@ TEST(SalvageScanner, ReadsASignatureInsideUnskippedDataAsAHeader) {
   // Compressed size 0 with a non-zero uncompressed size: listed, nothing skipped, and the header
   // hidden in its data is found.
   ZipBuilder zip;
-  const std::string inner =
-      test::LocalHeaderBytes({.method = test::kStored, .compressedSize = 3, .uncompressedSize = 3,
-                              .name = "inner.bin"}) + "xyz";
-  zip.AddHeader({.method = test::kStored, .compressedSize = 0, .uncompressedSize = 40, .name = "outer.bin"});
+  const std::string inner = test::LocalHeaderBytes({.method = test::kStored,
+                                                    .compressedSize = 3,
+                                                    .uncompressedSize = 3,
+                                                    .name = "inner.bin"}) +
+                            "xyz";
+  zip.AddHeader(
+      {.method = test::kStored, .compressedSize = 0, .uncompressedSize = 40, .name = "outer.bin"});
   zip.Raw("...." + inner);
   const auto scan = ScanBytes(zip.Bytes());
   ASSERT_EQ(scan->entries.size(), 2u);
@@ -288,8 +295,10 @@ TEST(SalvageScanner, ListsAnEntryWhoseSizePointsPastTheEndAndStopsThere) {
 TEST(SalvageScanner, UsesNothingOfAHeaderOrNameCutShortByTheEnd) {
   ZipBuilder zip;
   zip.Add("whole.xml", "<whole/>", {.method = test::kStored});
-  const std::string full = test::LocalHeaderBytes(
-      {.method = test::kStored, .compressedSize = 4, .uncompressedSize = 4, .name = "cut-name.xml"});
+  const std::string full = test::LocalHeaderBytes({.method = test::kStored,
+                                                   .compressedSize = 4,
+                                                   .uncompressedSize = 4,
+                                                   .name = "cut-name.xml"});
   for (const std::size_t keep : {6u, 29u, 30u, 35u}) {  // inside the fields, inside the name
     const auto scan = ScanBytes(zip.Bytes() + full.substr(0, keep));
     ASSERT_EQ(scan->entries.size(), 1u) << keep;
@@ -297,13 +306,15 @@ TEST(SalvageScanner, UsesNothingOfAHeaderOrNameCutShortByTheEnd) {
   }
   // A header whose name length runs past the end of the file.
   ZipBuilder lying;
-  lying.AddHeader({.compressedSize = 9, .uncompressedSize = 9, .name = "n", .nameLengthOverride = 65535});
+  lying.AddHeader(
+      {.compressedSize = 9, .uncompressedSize = 9, .name = "n", .nameLengthOverride = 65535});
   EXPECT_TRUE(ScanBytes(lying.Bytes())->entries.empty());
 }
 
 TEST(SalvageScanner, FindsHeadersAcrossReadBufferBoundaries) {
   // Headers placed around the 64 KiB buffer edge, and a stored entry whose data runs over it.
-  for (const std::size_t prefix : {65530u, 65532u, 65533u, 65534u, 65535u, 65536u, 65537u, 131070u}) {
+  for (const std::size_t prefix :
+       {65530u, 65532u, 65533u, 65534u, 65535u, 65536u, 65537u, 131070u}) {
     ZipBuilder zip;
     zip.Raw(std::string(prefix, '\0'));
     zip.Add("edge.xml", std::string(70000, 'e'), {.method = test::kStored});
@@ -333,19 +344,35 @@ TEST(SalvageScanner, FindsExactlyWhatTheOneWindowPerReadRuleFinds) {
     const int pieces = 1 + pick(12);
     for (int p = 0; p < pieces; ++p) {
       switch (pick(8)) {
-        case 0: zip.Add("d/" + std::to_string(p), test::IncompressibleBytes(pick(300), p)); break;
-        case 1: zip.Add("s" + std::to_string(p), std::string(pick(200), 's'), {.method = test::kStored}); break;
-        case 2: zip.Add("t" + std::to_string(p), std::string(pick(5000), 't'),
-                        {.streamed = true, .descriptorSignature = pick(2) == 0}); break;
-        case 3: zip.AddHeader({.method = static_cast<std::uint16_t>(pick(2) * 8),
-                               .compressedSize = static_cast<std::uint32_t>(pick(3) * pick(400)),
-                               .uncompressedSize = static_cast<std::uint32_t>(pick(3) * pick(400)),
-                               .name = std::string(pick(6), 'n'), .extra = std::string(pick(3), 'e')});
-                break;
-        case 4: zip.Raw(std::string(pick(4) == 0 ? 70000 : pick(40), static_cast<char>(pick(256)))); break;
-        case 5: zip.Raw(test::DescriptorBytes(pick(9), pick(700), pick(700), pick(2) == 0)); break;
-        case 6: zip.Raw(std::string("PK\x03\x04PK\x07\x08", 8).substr(pick(8))); break;
-        default: zip.Raw(test::IncompressibleBytes(pick(3000), round * 31 + p)); break;
+        case 0:
+          zip.Add("d/" + std::to_string(p), test::IncompressibleBytes(pick(300), p));
+          break;
+        case 1:
+          zip.Add("s" + std::to_string(p), std::string(pick(200), 's'), {.method = test::kStored});
+          break;
+        case 2:
+          zip.Add("t" + std::to_string(p), std::string(pick(5000), 't'),
+                  {.streamed = true, .descriptorSignature = pick(2) == 0});
+          break;
+        case 3:
+          zip.AddHeader({.method = static_cast<std::uint16_t>(pick(2) * 8),
+                         .compressedSize = static_cast<std::uint32_t>(pick(3) * pick(400)),
+                         .uncompressedSize = static_cast<std::uint32_t>(pick(3) * pick(400)),
+                         .name = std::string(pick(6), 'n'),
+                         .extra = std::string(pick(3), 'e')});
+          break;
+        case 4:
+          zip.Raw(std::string(pick(4) == 0 ? 70000 : pick(40), static_cast<char>(pick(256))));
+          break;
+        case 5:
+          zip.Raw(test::DescriptorBytes(pick(9), pick(700), pick(700), pick(2) == 0));
+          break;
+        case 6:
+          zip.Raw(std::string("PK\x03\x04PK\x07\x08", 8).substr(pick(8)));
+          break;
+        default:
+          zip.Raw(test::IncompressibleBytes(pick(3000), round * 31 + p));
+          break;
       }
     }
     if (pick(3) == 0) zip.Finish();

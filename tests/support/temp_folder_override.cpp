@@ -22,8 +22,10 @@ std::optional<std::string> Get(const std::string& name) {
 #else
 constexpr const char* kVariables[] = {"TMPDIR"};
 void Set(const std::string& name, const std::optional<std::string>& value) {
-  if (value) setenv(name.c_str(), value->c_str(), 1);
-  else unsetenv(name.c_str());
+  if (value)
+    setenv(name.c_str(), value->c_str(), 1);
+  else
+    unsetenv(name.c_str());
 }
 std::optional<std::string> Get(const std::string& name) {
   const char* value = std::getenv(name.c_str());

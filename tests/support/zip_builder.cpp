@@ -76,7 +76,7 @@ std::string DescriptorBytes(std::uint32_t crc, std::uint32_t compressedSize,
 }
 
 ZipBuilder::Entry ZipBuilder::Add(std::string_view name, std::string_view data,
-                                         const EntryForm& form) {
+                                  const EntryForm& form) {
   const std::string stored = form.method == kDeflated ? RawDeflate(data) : std::string(data);
   Entry entry;
   entry.name = std::string(name);
