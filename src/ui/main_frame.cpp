@@ -34,7 +34,6 @@ CMainFrame::CMainFrame()
 CMainFrame::~CMainFrame() {
   // The window goes while the view, the logo and their resources still exist.
   Destroy();
-  if (linkCursor_) DestroyCursor(linkCursor_);
 }
 
 bool CMainFrame::Create(CVantorMSOfficeXlsxProjDoc& document, const wnd::Settings* settings) {

@@ -67,7 +67,7 @@ class CMainFrame : public wnd::Frame {
 
   const wnd::Settings* settings_ = nullptr;
   std::atomic<int> runFlag_{0};
-  HCURSOR linkCursor_ = nullptr;
+  HCURSOR linkCursor_ = nullptr;  // shared with the module: never destroyed
   wnd::Bitmap logoBitmap_;
   wnd::StaticControl logo_;
   // Last: the view refers to the run flag and goes before it.
