@@ -38,7 +38,8 @@ void CPictureBox::SetPicture(const std::wstring& path, int notice) {
     style |= WS_EX_TRANSPARENT;
   }
   SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, style);
-  SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CPictureBox::OnPaint() {
@@ -78,7 +79,8 @@ void CPictureBox::RedrawSiblingsAbove(const RECT& box) {
   const HWND parent = Parent();
   if (!parent) return;
   bool after = false;
-  for (HWND sibling = GetWindow(parent, GW_CHILD); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+  for (HWND sibling = GetWindow(parent, GW_CHILD); sibling;
+       sibling = GetWindow(sibling, GW_HWNDNEXT)) {
     if (sibling == hwnd()) {
       after = true;
       continue;

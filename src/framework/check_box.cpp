@@ -7,7 +7,9 @@ bool CheckBox::Create(HWND parent, std::wstring_view text, DWORD style, const RE
   return CreateControl(L"BUTTON", parent, text, style | WS_CHILD | BS_AUTOCHECKBOX, 0, rect, id);
 }
 
-void CheckBox::SetChecked(bool checked) { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
+void CheckBox::SetChecked(bool checked) {
+  Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+}
 bool CheckBox::IsChecked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
 
 }  // namespace wnd

@@ -56,7 +56,8 @@ void Dialog::EndDialog(INT_PTR result) {
 
 bool Dialog::PreTranslateModal(MSG& message) {
   for (HWND window = message.hwnd; window; window = GetParent(window)) {
-    if (Window* object = FromHandle(window); object && object->PreTranslateMessage(message)) return true;
+    if (Window* object = FromHandle(window); object && object->PreTranslateMessage(message))
+      return true;
     if (window == hwnd()) break;
   }
   return hwnd() && IsDialogMessageW(hwnd(), &message);

@@ -13,8 +13,9 @@ namespace wnd {
 class DialogTemplate {
  public:
   // Positions and sizes in dialog units. DS_SETFONT is added: the template always names a font.
-  DialogTemplate(std::wstring_view caption, DWORD style, short x, short y, short width, short height,
-                 std::wstring_view font = L"MS Shell Dlg", WORD pointSize = 8, DWORD exStyle = 0);
+  DialogTemplate(std::wstring_view caption, DWORD style, short x, short y, short width,
+                 short height, std::wstring_view font = L"MS Shell Dlg", WORD pointSize = 8,
+                 DWORD exStyle = 0);
 
   // A control of a window class given by name ("BUTTON", "EDIT", "STATIC", ...).
   void AddControl(std::wstring_view className, std::wstring_view text, DWORD style, short x,

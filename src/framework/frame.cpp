@@ -38,9 +38,9 @@ bool Frame::CreateFrame(std::wstring_view title, UINT resourceId, DWORD style, D
     menu_ = nullptr;
     return false;
   }
-  const auto big = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
-                                                 GetSystemMetrics(SM_CXICON),
-                                                 GetSystemMetrics(SM_CYICON), 0));
+  const auto big =
+      static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), 0));
   const auto small = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(resourceId), IMAGE_ICON,
                                                    GetSystemMetrics(SM_CXSMICON),
                                                    GetSystemMetrics(SM_CYSMICON), 0));
@@ -169,7 +169,8 @@ void Frame::ApplyMenuLook() {
   // The system writes menu entries in its own text colour, so a dark band colour would hide them:
   // dark looks leave the menu bar in the system's colour.
   const COLORREF band = CurrentLook().band.top;
-  const int luminance = (GetRValue(band) * 299 + GetGValue(band) * 587 + GetBValue(band) * 114) / 1000;
+  const int luminance =
+      (GetRValue(band) * 299 + GetGValue(band) * 587 + GetBValue(band) * 114) / 1000;
   Brush brush(luminance >= 160 ? CreateSolidBrush(band) : nullptr);
   MENUINFO info{sizeof info};
   info.fMask = MIM_BACKGROUND;

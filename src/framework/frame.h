@@ -30,7 +30,8 @@ class Frame : public Window, public CommandTarget {
   // has them.
   bool CreateFrame(std::wstring_view title, UINT resourceId,
                    DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, DWORD exStyle = 0);
-  bool CreateToolBar(UINT pngId, int imageWidth, int imageHeight, const std::vector<UINT>& commands);
+  bool CreateToolBar(UINT pngId, int imageWidth, int imageHeight,
+                     const std::vector<UINT>& commands);
   // Buttons and picture size from a toolbar resource, pictures from a PNG strip.
   bool CreateToolBarFromResource(UINT toolbarId, UINT pngId);
   bool CreateStatusBar(std::wstring idleText, int firstPaneWidth = 500);

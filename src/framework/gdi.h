@@ -43,7 +43,8 @@ using Region = GdiObject<HRGN>;
 // Selects an object into a device context for one scope.
 class SelectScope {
  public:
-  SelectScope(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+  SelectScope(HDC dc, HGDIOBJ object)
+      : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
   ~SelectScope() {
     if (previous_) SelectObject(dc_, previous_);
   }

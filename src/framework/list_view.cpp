@@ -42,8 +42,8 @@ std::wstring ListView::ItemText(int item, int subItem) const {
     request.iSubItem = subItem;
     request.pszText = buffer.data();
     request.cchTextMax = static_cast<int>(buffer.size());
-    const auto copied = static_cast<size_t>(
-        Send(LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&request)));
+    const auto copied =
+        static_cast<size_t>(Send(LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&request)));
     if (copied + 1 < buffer.size() || buffer.size() >= 0x100000) {
       return std::wstring(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
     }
@@ -94,7 +94,9 @@ UINT ListView::ItemState(int item, UINT mask) const {
   return static_cast<UINT>(Send(LVM_GETITEMSTATE, item, mask));
 }
 
-DWORD ListView::ExtendedStyle() const { return static_cast<DWORD>(Send(LVM_GETEXTENDEDLISTVIEWSTYLE)); }
+DWORD ListView::ExtendedStyle() const {
+  return static_cast<DWORD>(Send(LVM_GETEXTENDEDLISTVIEWSTYLE));
+}
 
 void ListView::AddExtendedStyle(DWORD bits) { Send(LVM_SETEXTENDEDLISTVIEWSTYLE, bits, bits); }
 

@@ -14,7 +14,7 @@ inline constexpr UINT kLookFlat = 211;
 inline constexpr UINT kLookSystem = 212;  // follows the system's colours
 inline constexpr UINT kLookGradient = 213;
 inline constexpr UINT kLookStudio = 214;
-inline constexpr UINT kLookBlue = 215;    // 215 to 218 form one family of styles
+inline constexpr UINT kLookBlue = 215;  // 215 to 218 form one family of styles
 inline constexpr UINT kLookBlack = 216;
 inline constexpr UINT kLookSilver = 217;
 inline constexpr UINT kLookAqua = 218;
@@ -37,7 +37,7 @@ struct Look {
   Shade hot;      // a button under the pointer
   Shade pressed;  // a button held down or checked
   COLORREF disabledText;
-  Shade status;   // the status bar
+  Shade status;  // the status bar
   COLORREF tipBack, tipText;
   int cornerRadius;
 };

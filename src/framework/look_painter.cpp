@@ -53,7 +53,8 @@ void PaintBand(HDC dc, const RECT& rect, const Look& look) {
   FillSolid(dc, edge, look.band.edge);
 }
 
-void PaintButtonFace(HDC dc, const RECT& rect, const Look& look, ButtonVisual visual, bool focused) {
+void PaintButtonFace(HDC dc, const RECT& rect, const Look& look, ButtonVisual visual,
+                     bool focused) {
   const Shade& shade = visual == ButtonVisual::Hot       ? look.hot
                        : visual == ButtonVisual::Pressed ? look.pressed
                                                          : look.button;

@@ -25,8 +25,8 @@ bool Settings::WriteInt(const wchar_t* name, int value) const {
     return false;
   }
   const DWORD data = static_cast<DWORD>(value);
-  const LONG result = RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
-                                     sizeof data);
+  const LONG result =
+      RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
   RegCloseKey(key);
   return result == ERROR_SUCCESS;
 }

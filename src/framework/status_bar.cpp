@@ -13,7 +13,8 @@ struct Indicator {
   const wchar_t* name;
   int key;
 };
-constexpr Indicator kIndicators[3] = {{L"CAP", VK_CAPITAL}, {L"NUM", VK_NUMLOCK}, {L"SCRL", VK_SCROLL}};
+constexpr Indicator kIndicators[3] = {
+    {L"CAP", VK_CAPITAL}, {L"NUM", VK_NUMLOCK}, {L"SCRL", VK_SCROLL}};
 constexpr int kTextPadding = 12;
 
 }  // namespace
@@ -58,7 +59,8 @@ void StatusBar::SetFirstPaneWidth(int width) {
 
 std::vector<int> StatusBar::PaneEdges() const {
   int edges[kPaneCount] = {};
-  const int count = static_cast<int>(Send(SB_GETPARTS, kPaneCount, reinterpret_cast<LPARAM>(edges)));
+  const int count =
+      static_cast<int>(Send(SB_GETPARTS, kPaneCount, reinterpret_cast<LPARAM>(edges)));
   return std::vector<int>(edges, edges + std::clamp(count, 0, kPaneCount));
 }
 
@@ -76,7 +78,8 @@ void StatusBar::Layout() {
   if (!hwnd()) return;
   const RECT client = ClientRect();
   int grip = 0;
-  if ((GetWindowLongW(hwnd(), GWL_STYLE) & SBARS_SIZEGRIP) && !IsZoomed(GetAncestor(hwnd(), GA_ROOT))) {
+  if ((GetWindowLongW(hwnd(), GWL_STYLE) & SBARS_SIZEGRIP) &&
+      !IsZoomed(GetAncestor(hwnd(), GA_ROOT))) {
     grip = GetSystemMetrics(SM_CXVSCROLL);
   }
   int widths[3];
@@ -140,7 +143,8 @@ void StatusBar::PaintContent(HDC dc) {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &inside,
               align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   }
-  if ((GetWindowLongW(hwnd(), GWL_STYLE) & SBARS_SIZEGRIP) && !IsZoomed(GetAncestor(hwnd(), GA_ROOT))) {
+  if ((GetWindowLongW(hwnd(), GWL_STYLE) & SBARS_SIZEGRIP) &&
+      !IsZoomed(GetAncestor(hwnd(), GA_ROOT))) {
     const int size = GetSystemMetrics(SM_CXVSCROLL);
     RECT grip{client.right - size, client.bottom - size, client.right, client.bottom};
     DrawFrameControl(dc, &grip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);

@@ -76,8 +76,10 @@ UINT ToolBar::CommandAt(int index) const {
 
 void ToolBar::SetCommandState(UINT id, bool enabled, bool checked) {
   // Only real changes are sent, so the idle pass does not make the toolbar flicker.
-  if (IsCommandEnabled(id) != enabled) Send(TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
-  if (IsCommandChecked(id) != checked) Send(TB_CHECKBUTTON, id, MAKELPARAM(checked ? TRUE : FALSE, 0));
+  if (IsCommandEnabled(id) != enabled)
+    Send(TB_ENABLEBUTTON, id, MAKELPARAM(enabled ? TRUE : FALSE, 0));
+  if (IsCommandChecked(id) != checked)
+    Send(TB_CHECKBUTTON, id, MAKELPARAM(checked ? TRUE : FALSE, 0));
 }
 
 bool ToolBar::IsCommandEnabled(UINT id) const { return Send(TB_ISBUTTONENABLED, id) != 0; }

@@ -29,7 +29,8 @@ std::optional<ToolBarLayout> ParseToolBarResource(const void* data, std::size_t 
   layout.imageHeight = WordAt(bytes, 2);
   if (layout.imageWidth == 0 || layout.imageHeight == 0) return std::nullopt;
   layout.commands.reserve(count);
-  for (std::size_t i = 0; i < count; ++i) layout.commands.push_back(WordAt(bytes, kHeaderWords + i));
+  for (std::size_t i = 0; i < count; ++i)
+    layout.commands.push_back(WordAt(bytes, kHeaderWords + i));
   return layout;
 }
 

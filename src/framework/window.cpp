@@ -63,8 +63,9 @@ bool Window::Create(HWND parent, std::wstring_view text, DWORD style, DWORD exSt
   const int width = systemPlaces ? CW_USEDEFAULT : rect.right - rect.left;
   const int height = systemPlaces ? CW_USEDEFAULT : rect.bottom - rect.top;
   // ClassProc binds the object at WM_NCCREATE from the creation parameter.
-  const HWND created = CreateWindowExW(exStyle, className, title.c_str(), style, rect.left, rect.top,
-                                       width, height, parent, menu, ModuleInstance(), this);
+  const HWND created =
+      CreateWindowExW(exStyle, className, title.c_str(), style, rect.left, rect.top, width, height,
+                      parent, menu, ModuleInstance(), this);
   if (!created) return false;
   if (hwnd_ != created) {
     // A class of someone else's procedure: the window exists but this object cannot serve it.
@@ -79,10 +80,10 @@ bool Window::CreateControl(const wchar_t* className, HWND parent, std::wstring_v
                            DWORD style, DWORD exStyle, const RECT& rect, UINT id) {
   if (hwnd_) return false;
   const std::wstring title(text);
-  const HWND created = CreateWindowExW(
-      exStyle, className, title.c_str(), style, rect.left, rect.top, rect.right - rect.left,
-      rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-      ModuleInstance(), nullptr);
+  const HWND created = CreateWindowExW(exStyle, className, title.c_str(), style, rect.left,
+                                       rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                       parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                                       ModuleInstance(), nullptr);
   if (!created) return false;
   if (!Attach(created)) {
     DestroyWindow(created);
@@ -337,7 +338,8 @@ LRESULT Window::ReflectOrHandle(UINT message, WPARAM wParam, LPARAM lParam) {
   const auto control = reinterpret_cast<HWND>(lParam);
   Window* child = FromHandle(control);
   if (child && child != this) {
-    if (HBRUSH brush = child->OnReflectedCtlColor(dc, message)) return reinterpret_cast<LRESULT>(brush);
+    if (HBRUSH brush = child->OnReflectedCtlColor(dc, message))
+      return reinterpret_cast<LRESULT>(brush);
   }
   return reinterpret_cast<LRESULT>(OnCtlColor(dc, control, message));
 }

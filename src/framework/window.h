@@ -62,8 +62,8 @@ class Window {
   bool IsVisible() const;
   void Move(int x, int y, int width, int height, bool repaint = true);
   RECT ClientRect() const;
-  RECT WindowRect() const;             // screen coordinates
-  RECT RectInParent() const;           // window rectangle in the parent's client coordinates
+  RECT WindowRect() const;    // screen coordinates
+  RECT RectInParent() const;  // window rectangle in the parent's client coordinates
   void Invalidate(bool erase = true);
   void SetFont(HFONT font, bool redraw = true);
   HFONT Font() const;
@@ -106,7 +106,7 @@ class Window {
   virtual bool OnCommand(UINT id, UINT code, HWND control);  // false: not handled
   virtual bool OnNotify(NMHDR* header, LRESULT& result);     // false: not handled
   virtual HBRUSH OnCtlColor(HDC dc, HWND child, UINT message);
-  virtual bool OnDrawItem(UINT id, DRAWITEMSTRUCT* item);    // false: not handled
+  virtual bool OnDrawItem(UINT id, DRAWITEMSTRUCT* item);  // false: not handled
   virtual void OnMouseMove(UINT keys, POINT point);
   virtual void OnMouseLeave();
   virtual void OnLButtonDown(UINT keys, POINT point);

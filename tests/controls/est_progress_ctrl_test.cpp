@@ -30,7 +30,8 @@ class EstProgressTest : public ::testing::Test {
  protected:
   void SetUp() override {
     xr::test::StartGui();
-    ASSERT_TRUE(bar.Create(host.hwnd(), WS_VISIBLE | PBS_SMOOTH, RECT{10, 10, 10 + kWidth, 10 + kHeight}, 18));
+    ASSERT_TRUE(bar.Create(host.hwnd(), WS_VISIBLE | PBS_SMOOTH,
+                           RECT{10, 10, 10 + kWidth, 10 + kHeight}, 18));
   }
   // A paint, as the window system would ask for one; returns what it drew.
   xr::test::Pixels Paint() { return xr::test::Pixels(bar.hwnd()); }
@@ -57,9 +58,9 @@ TEST_F(EstProgressTest, TextAtSeveralPositionsOfOneRun) {
     const wchar_t* percent;
     const wchar_t* clock;
   } steps[] = {
-      {1, 0, L"25.00% complete. Estimated completion: ", L"10:00:05"},   // the start: now
-      {2, 30, L"50.00% complete. Estimated completion: ", L"10:01:05"},  // 30 s for half
-      {4, 40, L"100.00% complete. Estimated completion: ", L"10:00:45"}, // done: the moment itself
+      {1, 0, L"25.00% complete. Estimated completion: ", L"10:00:05"},    // the start: now
+      {2, 30, L"50.00% complete. Estimated completion: ", L"10:01:05"},   // 30 s for half
+      {4, 40, L"100.00% complete. Estimated completion: ", L"10:00:45"},  // done: the moment itself
   };
   bar.ResetEstimate();
   for (const auto& step : steps) {
@@ -116,7 +117,8 @@ TEST_F(EstProgressTest, EmptyBarsShowNoText) {
     Run(c.upper, c.position, TenOhFive());
     const xr::test::Pixels pixels = Paint();
     EXPECT_EQ(bar.GetProgressText(), L"") << c.name;
-    EXPECT_EQ(pixels.CountOther(RECT{0, 0, kWidth, kHeight}, ground), 0) << c.name << ": a plain bar";
+    EXPECT_EQ(pixels.CountOther(RECT{0, 0, kWidth, kHeight}, ground), 0)
+        << c.name << ": a plain bar";
   }
 }
 

@@ -47,7 +47,8 @@ class PictureBoxTest : public ::testing::Test {
  protected:
   void SetUp() override {
     xr::test::StartGui();
-    ASSERT_TRUE(box.Create(host.hwnd(), L"", WS_VISIBLE, RECT{10, 10, 10 + kBoxWidth, 10 + kBoxHeight}, 15));
+    ASSERT_TRUE(box.Create(host.hwnd(), L"", WS_VISIBLE,
+                           RECT{10, 10, 10 + kBoxWidth, 10 + kBoxHeight}, 15));
   }
   void Show(const std::wstring& path, int notice) {
     box.SetPicture(path, notice);
@@ -68,11 +69,21 @@ TEST_F(PictureBoxTest, EveryFormatIsDrawnStretchedOverTheWholeBox) {
     const char* name;
     std::function<bool(const std::wstring&)> write;
   } formats[] = {
-      {"box.png", [](const std::wstring& p) { return xr::test::WritePicture(p, L"image/png", 100, 50, PaintHalves); }},
-      {"box.jpeg", [](const std::wstring& p) { return xr::test::WritePicture(p, L"image/jpeg", 100, 50, PaintHalves); }},
-      {"box.bmp", [](const std::wstring& p) { return xr::test::WritePicture(p, L"image/bmp", 100, 50, PaintHalves); }},
+      {"box.png",
+       [](const std::wstring& p) {
+         return xr::test::WritePicture(p, L"image/png", 100, 50, PaintHalves);
+       }},
+      {"box.jpeg",
+       [](const std::wstring& p) {
+         return xr::test::WritePicture(p, L"image/jpeg", 100, 50, PaintHalves);
+       }},
+      {"box.bmp",
+       [](const std::wstring& p) {
+         return xr::test::WritePicture(p, L"image/bmp", 100, 50, PaintHalves);
+       }},
       {"box.gif", WriteGif},
-      {"box.emf", [](const std::wstring& p) { return xr::test::WriteMetafile(p, 100, 50, PaintHalves); }},
+      {"box.emf",
+       [](const std::wstring& p) { return xr::test::WriteMetafile(p, 100, 50, PaintHalves); }},
   };
   for (const auto& f : formats) {
     const std::wstring path = (scratch / f.name).wstring();
@@ -85,9 +96,12 @@ TEST_F(PictureBoxTest, EveryFormatIsDrawnStretchedOverTheWholeBox) {
     // bottom although it is only half as high as it is wide.
     for (int y : {4, kBoxHeight / 2, kBoxHeight - 5}) {
       EXPECT_TRUE(Near(pixels.at(8, y), RGB(255, 0, 0))) << f.name << " left at y " << y;
-      EXPECT_TRUE(Near(pixels.at(92, y), RGB(255, 0, 0))) << f.name << " left of the middle at y " << y;
-      EXPECT_TRUE(Near(pixels.at(108, y), RGB(0, 0, 255))) << f.name << " right of the middle at y " << y;
-      EXPECT_TRUE(Near(pixels.at(kBoxWidth - 5, y), RGB(0, 0, 255))) << f.name << " right at y " << y;
+      EXPECT_TRUE(Near(pixels.at(92, y), RGB(255, 0, 0)))
+          << f.name << " left of the middle at y " << y;
+      EXPECT_TRUE(Near(pixels.at(108, y), RGB(0, 0, 255)))
+          << f.name << " right of the middle at y " << y;
+      EXPECT_TRUE(Near(pixels.at(kBoxWidth - 5, y), RGB(0, 0, 255)))
+          << f.name << " right at y " << y;
     }
   }
 }
@@ -99,7 +113,8 @@ TEST_F(PictureBoxTest, UndecodableFileShowsNeitherPictureNorNotice) {
   EXPECT_FALSE(box.PictureDecoded());
   EXPECT_TRUE(Transparent());
   const xr::test::Pixels pixels(box.hwnd());
-  EXPECT_EQ(pixels.CountOther(RECT{0, 0, kBoxWidth, kBoxHeight}, face), 0) << "only the plain ground";
+  EXPECT_EQ(pixels.CountOther(RECT{0, 0, kBoxWidth, kBoxHeight}, face), 0)
+      << "only the plain ground";
 }
 
 TEST_F(PictureBoxTest, NoticesAreWrittenFromTenAcrossAndTwentyDown) {
@@ -107,8 +122,8 @@ TEST_F(PictureBoxTest, NoticesAreWrittenFromTenAcrossAndTwentyDown) {
   const struct {
     int notice;
     bool text;
-  } cases[] = {{0, true}, {1, true}, {2, true}, {3, true}, {4, true}, {5, true},
-               {6, false}, {7, false}, {-1, false}};
+  } cases[] = {{0, true}, {1, true},  {2, true},  {3, true},  {4, true},
+               {5, true}, {6, false}, {7, false}, {-1, false}};
   for (const auto& c : cases) {
     Show(L"", c.notice);
     EXPECT_FALSE(box.HoldsPicture());

@@ -32,10 +32,12 @@ class VantorListTest : public ::testing::Test {
       }
       return false;
     };
-    ASSERT_TRUE(list.Create(host.hwnd(), LVS_REPORT | WS_VISIBLE | WS_BORDER, RECT{0, 0, 500, 300}, 1));
+    ASSERT_TRUE(
+        list.Create(host.hwnd(), LVS_REPORT | WS_VISIBLE | WS_BORDER, RECT{0, 0, 500, 300}, 1));
     list.InsertColumn(0, L"File Name", 900);
     list.AddExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP);
-    for (const std::wstring& row : {std::wstring(L"C:\\in\\a.xlsx"), LongPath(), std::wstring(L"C:\\in\\c.xlsx")}) {
+    for (const std::wstring& row :
+         {std::wstring(L"C:\\in\\a.xlsx"), LongPath(), std::wstring(L"C:\\in\\c.xlsx")}) {
       list.InsertItem(list.ItemCount(), row, 2);
     }
   }
@@ -123,7 +125,8 @@ TEST_F(VantorListTest, InfoTipHoldsTheRowTextCutToTheBuffer) {
   NMLVGETINFOTIPW none{};
   none.hdr = NMHDR{list.hwnd(), 1, static_cast<UINT>(LVN_GETINFOTIPW)};
   none.iItem = 1;
-  EXPECT_EQ(host.Send(WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&none)), 0) << "no buffer: nothing written";
+  EXPECT_EQ(host.Send(WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&none)), 0)
+      << "no buffer: nothing written";
 }
 
 TEST_F(VantorListTest, RowTextIsDrawnOnWhite) {

@@ -41,7 +41,8 @@ TEST(VantorTransparentStatic, DrawsOnlyItsText) {
   xr::test::StartGui();
   xr::test::HostWindow host;
   CVantorTransparentStatic label;
-  ASSERT_TRUE(label.Create(host.hwnd(), L"About\nTandrel", WS_VISIBLE, RECT{20, 30, 220, 80}, 1003));
+  ASSERT_TRUE(
+      label.Create(host.hwnd(), L"About\nTandrel", WS_VISIBLE, RECT{20, 30, 220, 80}, 1003));
   const COLORREF magenta = RGB(255, 0, 255);
   const xr::test::Pixels pixels(label.hwnd(), magenta);
   const RECT all{0, 0, pixels.width(), pixels.height()};

@@ -54,9 +54,16 @@ TEST_F(XEditPromptTest, ShowsThePromptButNeverReportsIt) {
 
 TEST_F(XEditPromptTest, StateTable) {
   using Step = std::function<void(CXEditPrompt&)>;
-  const Step click = [](CXEditPrompt& b) { b.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)); b.Send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5)); };
-  const Step rightClick = [](CXEditPrompt& b) { b.Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5)); };
-  const Step middleClick = [](CXEditPrompt& b) { b.Send(WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(5, 5)); };
+  const Step click = [](CXEditPrompt& b) {
+    b.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    b.Send(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  };
+  const Step rightClick = [](CXEditPrompt& b) {
+    b.Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+  };
+  const Step middleClick = [](CXEditPrompt& b) {
+    b.Send(WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(5, 5));
+  };
   const Step key = [](CXEditPrompt& b) { b.Send(WM_KEYDOWN, VK_END, 1); };
   const Step setEmpty = [](CXEditPrompt& b) { SetWindowTextW(b.hwnd(), L""); };
   const Step setNull = [](CXEditPrompt& b) { EXPECT_TRUE(b.Send(WM_SETTEXT, 0, 0)); };
@@ -90,12 +97,17 @@ TEST_F(XEditPromptTest, StateTable) {
       {"own rule empties a typed text", {setPath, ownEmpty}, false, L"", L""},
       {"a new prompt shows at once", {newPrompt}, true, L"<new>", L""},
       {"an empty prompt ends prompt mode and shows nothing", {emptyPrompt}, false, L"", L""},
-      {"a new prompt after typing stays hidden", {setPath, newPrompt}, false, L"C:\\out", L"C:\\out"},
+      {"a new prompt after typing stays hidden",
+       {setPath, newPrompt},
+       false,
+       L"C:\\out",
+       L"C:\\out"},
   };
   for (const auto& c : cases) {
     CXEditPrompt fresh;
     fresh.SetPromptText(kPrompt);
-    ASSERT_TRUE(fresh.Create(host.hwnd(), WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, RECT{10, 40, 400, 62}, 9));
+    ASSERT_TRUE(fresh.Create(host.hwnd(), WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
+                             RECT{10, 40, 400, 62}, 9));
     for (const Step& step : c.steps) step(fresh);
     EXPECT_EQ(fresh.IsPromptMode(), c.promptMode) << c.name;
     wchar_t line[512] = {};
@@ -119,15 +131,15 @@ TEST_F(XEditPromptTest, ColourRequestGivesThePromptColourOnlyInPromptMode) {
   box.SetPromptColour(RGB(158, 158, 158));
   HDC dc = GetDC(box.hwnd());
   SetTextColor(dc, RGB(1, 2, 3));
-  const auto brush = reinterpret_cast<HBRUSH>(
-      host.Send(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box.hwnd())));
+  const auto brush = reinterpret_cast<HBRUSH>(host.Send(
+      WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box.hwnd())));
   EXPECT_NE(brush, nullptr);
   EXPECT_EQ(GetTextColor(dc), RGB(158, 158, 158));
 
   box.Send(WM_KEYDOWN, 'A', 1);
   SetTextColor(dc, RGB(1, 2, 3));
-  const auto after = reinterpret_cast<HBRUSH>(
-      host.Send(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box.hwnd())));
+  const auto after = reinterpret_cast<HBRUSH>(host.Send(
+      WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(box.hwnd())));
   EXPECT_EQ(after, brush) << "the same background brush in both modes";
   EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3)) << "user text keeps the normal colour";
   ReleaseDC(box.hwnd(), dc);

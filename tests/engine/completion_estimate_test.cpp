@@ -51,8 +51,10 @@ TEST(CompletionEstimate, FollowsTheAveragePaceOfOneRun) {
     estimate.Update(step.position / 4.0);
     ASSERT_TRUE(estimate.HasEstimate()) << "position " << step.position;
     EXPECT_EQ(estimate.StartTime(), kTen) << "position " << step.position;
-    EXPECT_EQ(estimate.EstimatedCompletion(), kTen + step.expectedEnd) << "position " << step.position;
-    EXPECT_DOUBLE_EQ(estimate.RemainingSeconds(), step.expectedRemaining) << "position " << step.position;
+    EXPECT_EQ(estimate.EstimatedCompletion(), kTen + step.expectedEnd)
+        << "position " << step.position;
+    EXPECT_DOUBLE_EQ(estimate.RemainingSeconds(), step.expectedRemaining)
+        << "position " << step.position;
   }
 }
 
@@ -65,7 +67,8 @@ TEST(CompletionEstimate, StandingStillMovesTheEndLater) {
   const std::int64_t first = estimate.EstimatedCompletion();
   clock.now += 5;
   estimate.Update(0.25);
-  EXPECT_EQ(estimate.EstimatedCompletion(), first + 20) << "5 s more at a quarter is 20 s more in all";
+  EXPECT_EQ(estimate.EstimatedCompletion(), first + 20)
+      << "5 s more at a quarter is 20 s more in all";
 }
 
 TEST(CompletionEstimate, ResetStartsANewMeasurement) {

@@ -95,11 +95,13 @@ TEST(AppMessage, WithoutAHandlerTheSystemBoxShowsTheProductCaption) {
     BoxProbe::texts.clear();
     BoxProbe::press = c.press;
     SetTimer(nullptr, 0, 20, BoxProbe::OnTimer);
-    EXPECT_EQ(ShowAppMessage(nullptr, L"Another instance of application is already running", c.flags),
-              static_cast<int>(c.press));
+    EXPECT_EQ(
+        ShowAppMessage(nullptr, L"Another instance of application is already running", c.flags),
+        static_cast<int>(c.press));
     EXPECT_EQ(BoxProbe::caption, L"Tandrel xlsx Repair");
     bool found = false;
-    for (const auto& t : BoxProbe::texts) found |= t == L"Another instance of application is already running";
+    for (const auto& t : BoxProbe::texts)
+      found |= t == L"Another instance of application is already running";
     EXPECT_TRUE(found) << "the box shows the text";
   }
 }

@@ -100,7 +100,8 @@ TEST(Dialog, FromMemoryTemplateCreatesItsControls) {
       editText = text;
       GetDlgItemTextW(hwnd(), 1002, text, 64);
       staticText = text;
-      PostMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDOK)));
+      PostMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Item(IDOK)));
       return true;
     }
   } dialog(layout);

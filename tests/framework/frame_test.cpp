@@ -165,7 +165,8 @@ TEST_F(FrameTest, MenuEntriesAndToolbarButtonsShowTheirPromptsAndTips) {
   EXPECT_EQ(status.PaneText(0), L"Do the first thing") << "the part before the line feed";
   frame.Send(WM_MENUSELECT, MAKEWPARAM(ID_TEST_SECOND, MF_STRING), reinterpret_cast<LPARAM>(file));
   EXPECT_EQ(status.PaneText(0), L"Do the second thing") << "a text without line feed is all prompt";
-  frame.Send(WM_MENUSELECT, MAKEWPARAM(ID_TEST_UNHANDLED, MF_STRING), reinterpret_cast<LPARAM>(file));
+  frame.Send(WM_MENUSELECT, MAKEWPARAM(ID_TEST_UNHANDLED, MF_STRING),
+             reinterpret_cast<LPARAM>(file));
   EXPECT_EQ(status.PaneText(0), L"Ready – grüß") << "no string: the idle text";
   frame.Send(WM_MENUSELECT, MAKEWPARAM(ID_TEST_FIRST, MF_STRING), reinterpret_cast<LPARAM>(file));
   frame.Send(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
@@ -264,7 +265,8 @@ TEST_F(FrameTest, LooksAreSwitchedStoredAndMarkedInTheMenu) {
     EXPECT_EQ(stored, id) << "the registry value itself";
     application.OnIdle(0);
     for (UINT other = wnd::kLookFirst; other <= wnd::kLookLast; ++other) {
-      EXPECT_EQ((MenuState(other) & MF_CHECKED) != 0, other == id) << "look " << id << ", entry " << other;
+      EXPECT_EQ((MenuState(other) & MF_CHECKED) != 0, other == id)
+          << "look " << id << ", entry " << other;
     }
   }
   // Black is the last family style chosen before an id outside the range.

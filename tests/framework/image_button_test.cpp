@@ -20,7 +20,8 @@ TEST(ImageButton, TooltipAndClickReachTheirReceivers) {
   xr::test::HostWindow host;
   int clicks = 0;
   host.onMessage = [&](UINT message, WPARAM wParam, LPARAM, LRESULT&) {
-    if (message == WM_COMMAND && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) ++clicks;
+    if (message == WM_COMMAND && LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED)
+      ++clicks;
     return false;
   };
   wnd::ImageButton button;

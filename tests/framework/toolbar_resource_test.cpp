@@ -14,7 +14,10 @@ TEST(ToolBarResource, TakesOnlyCompleteVersionOneResources) {
     bool valid;
     std::vector<UINT> commands;
   } cases[] = {
-      {"three buttons and a separator", {1, 48, 48, 4, 32773, 32774, 0, 32775}, true, {32773, 32774, 0, 32775}},
+      {"three buttons and a separator",
+       {1, 48, 48, 4, 32773, 32774, 0, 32775},
+       true,
+       {32773, 32774, 0, 32775}},
       {"no buttons", {1, 16, 16, 0}, true, {}},
       {"more words than buttons", {1, 16, 16, 1, 7, 8}, true, {7}},
       {"count beyond the data", {1, 48, 48, 5, 1, 2, 3}, false, {}},

@@ -177,7 +177,8 @@ TEST(Window, ChildNotificationsAreOfferedToTheChildFirst) {
           EXPECT_EQ(result, take ? 77 : 5) << k.name;
           break;
         case Kind::Command:
-          parent.Send(WM_COMMAND, MAKEWPARAM(42, STN_CLICKED), reinterpret_cast<LPARAM>(child.hwnd()));
+          parent.Send(WM_COMMAND, MAKEWPARAM(42, STN_CLICKED),
+                      reinterpret_cast<LPARAM>(child.hwnd()));
           break;
         case Kind::CtlColor:
           result = parent.Send(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
@@ -190,8 +191,9 @@ TEST(Window, ChildNotificationsAreOfferedToTheChildFirst) {
       }
       EXPECT_EQ(child.offered, 1) << k.name << " must be offered to the child once";
       EXPECT_EQ(parent.handled, take ? 0 : 1)
-          << k.name << (take ? " taken by the child must not reach the parent"
-                             : " declined by the child must reach the parent");
+          << k.name
+          << (take ? " taken by the child must not reach the parent"
+                   : " declined by the child must reach the parent");
     }
   }
   ReleaseDC(parent.hwnd(), dc);

@@ -41,8 +41,9 @@ void WorkspaceArtPage::Paint(HDC dc, const RECT& client) {
   DrawPng(dc, IDB_PNG_TOOLBAR, 880, 218);
 
   Caption(dc, 880, 280, L"331 to 337 button images, 20 x 20 (twice)");
-  const UINT buttons[] = {IDB_PNG_SELECT_FILES, IDB_PNG_REPAIR_FILES, IDB_PNG_REMOVE_FILES, IDB_PNG_STOP,
-                          IDB_PNG_EXIT, IDB_PNG_BROWSE, IDB_PNG_SAVE};
+  const UINT buttons[] = {IDB_PNG_SELECT_FILES, IDB_PNG_REPAIR_FILES, IDB_PNG_REMOVE_FILES,
+                          IDB_PNG_STOP,         IDB_PNG_EXIT,         IDB_PNG_BROWSE,
+                          IDB_PNG_SAVE};
   int x = 880;
   for (UINT id : buttons) {
     DrawPng(dc, id, x, 300, 2);
@@ -68,9 +69,11 @@ void WorkspaceArtPage::Paint(HDC dc, const RECT& client) {
   const SIZE strip = BitmapSize(IDB_FOOTER_STRIP);
   HDC source = CreateCompatibleDC(dc);
   SetStretchBltMode(dc, COLORONCOLOR);
-  if (HBITMAP bitmap = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_HEADER_STRETCH))) {
+  if (HBITMAP bitmap =
+          LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_HEADER_STRETCH))) {
     HGDIOBJ old = SelectObject(source, bitmap);
-    StretchBlt(dc, 10 + 400, 546, width - 400, stretch.cy, source, 0, 0, stretch.cx, stretch.cy, SRCCOPY);
+    StretchBlt(dc, 10 + 400, 546, width - 400, stretch.cy, source, 0, 0, stretch.cx, stretch.cy,
+               SRCCOPY);
     SelectObject(source, old);
     DeleteObject(bitmap);
   }
@@ -92,8 +95,8 @@ bool WindowArtPage::Populate() {
     return RECT{left, top, left + width * 3 / 2, top + height * 13 / 8};
   };
   title_.Create(hwnd(), L"", WS_VISIBLE, place(34, 77, 196, 10), IDC_ABOUT_TITLE);
-  static const HFONT bold = CreateFontW(16, 0, 0, 0, 700, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                        L"Arial");
+  static const HFONT bold =
+      CreateFontW(16, 0, 0, 0, 700, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
   title_.SetFont(bold);
   title_.SetText(L"Tandrel xlsx Repair v1.0");
   rights_.Create(hwnd(), L"", WS_VISIBLE, place(61, 91, 168, 8), IDC_ABOUT_RIGHTS);
@@ -114,7 +117,8 @@ void WindowArtPage::Paint(HDC dc, const RECT&) {
   if (HBITMAP bitmap = LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SPLASH))) {
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, bitmap);
-    TransparentBlt(dc, 10, 28, splash.cx, splash.cy, source, 0, 0, splash.cx, splash.cy, RGB(255, 0, 255));
+    TransparentBlt(dc, 10, 28, splash.cx, splash.cy, source, 0, 0, splash.cx, splash.cy,
+                   RGB(255, 0, 255));
     SelectObject(source, old);
     DeleteDC(source);
     DeleteObject(bitmap);

@@ -58,7 +58,8 @@ bool ControlsPage::Populate() {
   const HWND self = hwnd();
 
   // Source file list with its status icons and background picture.
-  if (!list_.Create(self, LVS_REPORT | WS_VISIBLE | WS_BORDER, At(10, 30, 620, 190), ID_VANTOR_LIST_CTRL)) {
+  if (!list_.Create(self, LVS_REPORT | WS_VISIBLE | WS_BORDER, At(10, 30, 620, 190),
+                    ID_VANTOR_LIST_CTRL)) {
     return false;
   }
   list_.InsertColumn(0, L"File Name", 900);
@@ -80,12 +81,14 @@ bool ControlsPage::Populate() {
   };
   for (const auto& row : rows) list_.InsertItem(list_.ItemCount(), row.path, row.icon);
   list_.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
-  auto* original = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LIST_BACKGROUND),
+  auto* original = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                   MAKEINTRESOURCEW(IDB_LIST_BACKGROUND),
                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (original) {
     const RECT inside = list_.ClientRect();
-    listBackground_ = static_cast<HBITMAP>(CopyImage(original, IMAGE_BITMAP, inside.right, inside.bottom,
-                                                     LR_CREATEDIBSECTION | LR_COPYDELETEORG));
+    listBackground_ =
+        static_cast<HBITMAP>(CopyImage(original, IMAGE_BITMAP, inside.right, inside.bottom,
+                                       LR_CREATEDIBSECTION | LR_COPYDELETEORG));
     if (listBackground_) list_.SetBackgroundImage(listBackground_, true);
   }
 
@@ -133,12 +136,12 @@ bool ControlsPage::Populate() {
   destinationLabel_.SetFont(LabelFont());
   promptBox_.SetPromptText(L"<Enter valid path to save repaired xlsx file(s).>");
   promptBox_.SetPromptColour(RGB(158, 158, 158));
-  promptBox_.Create(self, WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, At(305, 324, 480, 22),
-                    ID_VANTOR_BROWSE_EDIT_CTRL);
+  promptBox_.Create(self, WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+                    At(305, 324, 480, 22), ID_VANTOR_BROWSE_EDIT_CTRL);
   promptBox_.SetFont(FieldFont());
   typedBox_.SetPromptText(L"<Enter valid path to save repaired xlsx file(s).>");
-  typedBox_.Create(self, WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, At(305, 352, 480, 22),
-                   ID_VANTOR_BROWSE_EDIT_CTRL);
+  typedBox_.Create(self, WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+                   At(305, 352, 480, 22), ID_VANTOR_BROWSE_EDIT_CTRL);
   typedBox_.SetFont(FieldFont());
   typedBox_.SetEditText(L"C:\\Users\\demo\\Repaired");
   extractMedia_.Create(self, L"Extract Media..", WS_VISIBLE | WS_TABSTOP, At(800, 322, 135, 26),
@@ -154,7 +157,8 @@ bool ControlsPage::Populate() {
   // Progress with a held clock: first painted at 10:00:05, shown again 45 seconds later.
   fileLabel_.Create(self, L"File progress:", WS_VISIBLE, At(10, 412, 150, 18), IDC_VANTOR_STATIC);
   fileLabel_.SetFont(FieldFont());
-  totalLabel_.Create(self, L"Total files progress:", WS_VISIBLE, At(10, 435, 150, 18), IDC_VANTOR_STATIC);
+  totalLabel_.Create(self, L"Total files progress:", WS_VISIBLE, At(10, 435, 150, 18),
+                     IDC_VANTOR_STATIC);
   totalLabel_.SetFont(FieldFont());
   fileBar_.Create(self, WS_VISIBLE | PBS_SMOOTH, At(165, 412, 600, 16), ID_FIRST_PROGRESS_CTRL);
   totalBar_.Create(self, WS_VISIBLE | PBS_SMOOTH, At(165, 435, 600, 16), ID_SECOND_PROGRESS_CTRL);
@@ -174,8 +178,9 @@ bool ControlsPage::Populate() {
   heldClock_ += 45;
 
   // Activity log in its three colours.
-  log_.Create(self, WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                        ES_AUTOHSCROLL | ES_READONLY,
+  log_.Create(self,
+              WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                  ES_AUTOHSCROLL | ES_READONLY,
               At(10, 490, 760, 150), ID_VANTOR_EDIT_CTRL);
   CHARFORMAT2W bold{};
   bold.dwMask = CFM_BOLD;
@@ -186,9 +191,12 @@ bool ControlsPage::Populate() {
     COLORREF colour;
   } lines[] = {
       {L"C:\\Users\\demo\\Documents\\Quarterly report.xlsx: a line in black\r\n", RGB(0, 0, 0)},
-      {L"C:\\Users\\demo\\Documents\\Quarterly report.xlsx: a line in green for success\r\n", RGB(0, 153, 0)},
-      {L"C:\\Users\\demo\\Desktop\\Budget 2026.xlsx: a line in red for failure\r\n", RGB(255, 0, 0)},
-      {L"*************************************************************************************\r\n", RGB(0, 0, 0)},
+      {L"C:\\Users\\demo\\Documents\\Quarterly report.xlsx: a line in green for success\r\n",
+       RGB(0, 153, 0)},
+      {L"C:\\Users\\demo\\Desktop\\Budget 2026.xlsx: a line in red for failure\r\n",
+       RGB(255, 0, 0)},
+      {L"*************************************************************************************\r\n",
+       RGB(0, 0, 0)},
       {L"________________________________________________________________\r\n\r\n", RGB(0, 0, 0)},
   };
   for (const auto& line : lines) {
@@ -207,7 +215,8 @@ bool ControlsPage::Populate() {
   plainEdit_.SetText(L"Plain edit control");
   plainCheck_.Create(self, L"Plain check box", WS_VISIBLE, At(800, 465, 200, 22), 0);
   for (HWND control : {plainLabel_.hwnd(), plainEdit_.hwnd(), plainCheck_.hwnd()}) {
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 TRUE);
   }
   return true;
 }
@@ -227,8 +236,8 @@ void ControlsPage::Paint(HDC dc, const RECT&) {
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, bitmap);
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, picture.left, picture.top, wnd::Width(picture), wnd::Height(picture), source, 0, 0,
-               strip.cx, strip.cy, SRCCOPY);
+    StretchBlt(dc, picture.left, picture.top, wnd::Width(picture), wnd::Height(picture), source, 0,
+               0, strip.cx, strip.cy, SRCCOPY);
     SelectObject(source, old);
     DeleteDC(source);
     DeleteObject(bitmap);

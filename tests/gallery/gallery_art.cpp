@@ -7,8 +7,8 @@
 namespace gallery {
 
 void Caption(HDC dc, int x, int y, const std::wstring& text) {
-  static const HFONT font = CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
-                                        0, CLEARTYPE_QUALITY, 0, L"Arial");
+  static const HFONT font = CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                        0, 0, CLEARTYPE_QUALITY, 0, L"Arial");
   wnd::SelectScope select(dc, font);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kInk);
@@ -61,8 +61,8 @@ void DrawIcon(HDC dc, UINT id, int x, int y, int size) {
 }
 
 void DrawCursor(HDC dc, UINT id, int x, int y) {
-  const auto cursor = static_cast<HCURSOR>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+  const auto cursor = static_cast<HCURSOR>(LoadImageW(
+      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
   if (!cursor) return;
   DrawIconEx(dc, x, y, cursor, 0, 0, 0, nullptr, DI_NORMAL);
   DestroyCursor(cursor);

@@ -64,7 +64,8 @@ class GalleryFrame : public wnd::Frame {
     AppendMenuW(Menu(), MF_POPUP, reinterpret_cast<UINT_PTR>(pages), L"&Page");
     HMENU looks = CreatePopupMenu();
     for (UINT id = wnd::kLookFirst; id <= wnd::kLookLast; ++id) {
-      AppendMenuW(looks, MF_STRING, id, (std::to_wstring(id) + L" " + wnd::LookFor(id).name).c_str());
+      AppendMenuW(looks, MF_STRING, id,
+                  (std::to_wstring(id) + L" " + wnd::LookFor(id).name).c_str());
     }
     AppendMenuW(Menu(), MF_POPUP, reinterpret_cast<UINT_PTR>(looks), L"&Looks");
     DrawMenuBar(hwnd());

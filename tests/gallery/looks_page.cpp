@@ -20,7 +20,8 @@ void Text(HDC dc, const RECT& rect, const std::wstring& text, COLORREF colour, U
   RECT area = rect;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour);
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, format | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+            format | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void PaintSwatch(HDC dc, int left, int top, const wnd::Look& look, bool current) {
@@ -30,8 +31,8 @@ void PaintSwatch(HDC dc, int left, int top, const wnd::Look& look, bool current)
   // Menu band and tool band.
   const RECT menu{frame.left, frame.top + 18, frame.right, frame.top + 38};
   wnd::PaintBand(dc, menu, look);
-  Text(dc, RECT{menu.left + 8, menu.top, menu.right, menu.bottom}, L"File     Help     Look", look.band.text,
-       DT_LEFT | DT_VCENTER);
+  Text(dc, RECT{menu.left + 8, menu.top, menu.right, menu.bottom}, L"File     Help     Look",
+       look.band.text, DT_LEFT | DT_VCENTER);
   const RECT tools{frame.left, menu.bottom, frame.right, menu.bottom + 40};
   wnd::PaintBand(dc, tools, look);
   const wnd::GdiplusImage strip = wnd::GdiplusImage::FromResource(IDB_PNG_TOOLBAR, L"PNG");
@@ -55,7 +56,8 @@ void PaintSwatch(HDC dc, int left, int top, const wnd::Look& look, bool current)
     const RECT face{x, body.top + 30, x + 92, body.top + 58};
     wnd::PaintButtonFace(dc, face, look, b.visual, b.visual == wnd::ButtonVisual::Normal);
     const wnd::GdiplusImage image = wnd::GdiplusImage::FromResource(b.png, L"PNG");
-    if (image) image.Draw(dc, face.left + 6, face.top + 4, 20, 20, b.visual == wnd::ButtonVisual::Disabled);
+    if (image)
+      image.Draw(dc, face.left + 6, face.top + 4, 20, 20, b.visual == wnd::ButtonVisual::Disabled);
     Text(dc, RECT{face.left + 30, face.top, face.right, face.bottom}, b.caption,
          wnd::ButtonTextColour(look, b.visual), DT_LEFT | DT_VCENTER);
     x += 98;
@@ -78,7 +80,8 @@ void PaintSwatch(HDC dc, int left, int top, const wnd::Look& look, bool current)
   // Frame edge and title.
   wnd::Brush edge(CreateSolidBrush(look.band.edge));
   FrameRect(dc, &frame, edge.get());
-  const std::wstring title = std::to_wstring(look.id) + L"  " + look.name + (current ? L"   (in force)" : L"");
+  const std::wstring title =
+      std::to_wstring(look.id) + L"  " + look.name + (current ? L"   (in force)" : L"");
   Caption(dc, frame.left + 4, frame.top + 1, title);
 }
 

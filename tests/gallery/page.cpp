@@ -29,14 +29,14 @@ HBRUSH Page::OnCtlColor(HDC dc, HWND child, UINT message) {
 }
 
 HFONT LabelFont() {
-  static const HFONT font = CreateFontW(16, 0, 0, 0, 700, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
-                                        0, 0x20, L"Arial");
+  static const HFONT font =
+      CreateFontW(16, 0, 0, 0, 700, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0x20, L"Arial");
   return font;
 }
 
 HFONT FieldFont() {
-  static const HFONT font = CreateFontW(18, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
-                                        0, 0x20, L"Times New Roman");
+  static const HFONT font = CreateFontW(18, 0, 0, 0, 400, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0,
+                                        0, 0, 0x20, L"Times New Roman");
   return font;
 }
 

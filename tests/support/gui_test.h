@@ -167,7 +167,8 @@ inline bool WritePicture(const std::wstring& path, const wchar_t* mimeType, int 
     if (size && GdipGetImageEncoders(count, size, codecs) == Gdiplus::Ok) {
       for (UINT i = 0; i < count; ++i) {
         if (lstrcmpiW(codecs[i].MimeType, mimeType) != 0) continue;
-        written = GdipSaveImageToFile(image, path.c_str(), &codecs[i].Clsid, nullptr) == Gdiplus::Ok;
+        written =
+            GdipSaveImageToFile(image, path.c_str(), &codecs[i].Clsid, nullptr) == Gdiplus::Ok;
         break;
       }
     }
