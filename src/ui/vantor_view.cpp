@@ -264,6 +264,8 @@ void CVantorMSOfficeXlsxProjView::OnDestroy() {
   }
   uiCall_.Close();
   preview_.SetPicture(L"", xr::engine::kNoticeNone);
+  // The frame may outlive this window; it must not lay out or route commands to it any more.
+  if (frame() && frame()->view() == this) frame()->SetView(nullptr);
   View::OnDestroy();
 }
 
@@ -335,9 +337,8 @@ void CVantorMSOfficeXlsxProjView::ScaleListBackground(SIZE size) {
     scaled.Reset(static_cast<HBITMAP>(
         CopyImage(listBackground_.get(), IMAGE_BITMAP, size.cx, size.cy, LR_CREATEDIBSECTION)));
   }
-  sourceList_.SetBackgroundImage(scaled.get(), true, 0, 0);
-  // The list draws from the bitmap it was given until it gets the next one.
-  scaledListBackground_ = std::move(scaled);
+  // The list takes the bitmap over: it deletes it when the next one comes and when it goes.
+  if (sourceList_.SetBackgroundImage(scaled.get(), true, 0, 0)) scaled.Release();
   sourceList_.Invalidate(true);
 }
 

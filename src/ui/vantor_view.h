@@ -159,7 +159,6 @@ class CVantorMSOfficeXlsxProjView : public wnd::View, public xr::engine::JobWind
   CHARFORMAT2W plainInstructionFormat_{};
   CHARFORMAT2W logFormat_{};
   wnd::Bitmap headerBanner_, headerStretch_, footerStrip_, footerLeft_, listBackground_;
-  wnd::Bitmap scaledListBackground_;
   HIMAGELIST statusIcons_ = nullptr;
 
   // Controls in the order of creation.
