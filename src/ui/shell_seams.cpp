@@ -18,7 +18,8 @@ std::filesystem::path SystemExecutablePath() {
   // the buffer until the whole path fits, up to the longest path the system knows.
   std::wstring buffer(520, L'\0');
   for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length =
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length == 0) return {};
     if (length < buffer.size()) return std::filesystem::path(buffer.substr(0, length));
     if (buffer.size() >= 32768) return {};

@@ -20,7 +20,8 @@ class SingleInstanceLock;
 
 // The registry key under which the per-user settings (among them "ApplicationLook") are kept.
 inline constexpr const wchar_t* kRegistryKeyName = L"TandrelxlsxRepairv2.0";
-inline constexpr const wchar_t* kAnotherInstanceText = L"Another instance of application is already running";
+inline constexpr const wchar_t* kAnotherInstanceText =
+    L"Another instance of application is already running";
 
 class CVantorMSOfficeXlsxProjApp : public wnd::Application {
  public:

@@ -1,5 +1,5 @@
 // The single-instance rule between two processes of the program itself: while one copy runs, a
-// second shows "Another instance of application is already running" and ends, and the first runs on.
+// second shows "Another instance of application is already running" and ends; the first runs on.
 #include <gtest/gtest.h>
 
 #include <windows.h>

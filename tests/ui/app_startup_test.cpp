@@ -89,7 +89,8 @@ TEST(AppStartUp, WithoutComponentServicesTheStartUpEndsWithItsMessage) {
   EXPECT_FALSE(harness.Start<NoComponentServices>());
   ASSERT_EQ(harness.systemMessages.size(), 1u);
   EXPECT_EQ(harness.systemMessages[0].text,
-            L"OLE initialization failed.  Make sure that the OLE libraries are the correct version.");
+            L"OLE initialization failed.  Make sure that the OLE libraries are the correct "
+            L"version.");
   EXPECT_EQ(harness.systemMessages[0].caption, L"Tandrel xlsx Repair");
   EXPECT_EQ(harness.app().Frame(), nullptr);
   EXPECT_EQ(harness.fileDialogs, 0);

@@ -103,7 +103,9 @@ TEST(FrameClose, AMinimizedWindowIsShownMaximizedBeforeTheQuestion) {
   ShowWindow(frame, SW_MINIMIZE);
   ASSERT_TRUE(IsIconic(frame));
   bool maximizedWhenAsked = false;
-  harness.onMessage = [&](const Shown&) { maximizedWhenAsked = IsZoomed(frame) && !IsIconic(frame); };
+  harness.onMessage = [&](const Shown&) {
+    maximizedWhenAsked = IsZoomed(frame) && !IsIconic(frame);
+  };
   harness.answers = {IDNO};
   harness.frame().Send(WM_CLOSE);
 

@@ -74,7 +74,8 @@ TEST(FrameCommands, MenuAndToolbarFollowTheCommandStatesThroughARun) {
 
   expect({"fresh start", true, false, false, false, false});
 
-  harness.selection = std::vector<std::wstring>{harness.scratch.Write("in/a.xlsx", Workbook()).wstring()};
+  const std::filesystem::path book = harness.scratch.Write("in/a.xlsx", Workbook());
+  harness.selection = std::vector<std::wstring>{book.wstring()};
   harness.view().SelectFiles();
   expect({"listed", true, true, true, false, false});
 
@@ -124,7 +125,8 @@ TEST(FrameCommands, SoftwareHelpOpensTheFileBesideTheProgramOrSaysItIsMissing) {
   EXPECT_TRUE(harness.opened.empty());
 
   // A folder of that name is no help file either.
-  const std::filesystem::path help = harness.executable.parent_path() / "Tandrel for xlsx Repair.chm";
+  const std::filesystem::path help =
+      harness.executable.parent_path() / "Tandrel for xlsx Repair.chm";
   std::filesystem::create_directory(help);
   frame.Send(WM_COMMAND, ID_MENU_SOFTWARE_HELP);
   EXPECT_EQ(harness.AppMessages().size(), 2u);
@@ -208,7 +210,8 @@ TEST(FrameCommands, TheHandCursorShowsOverTheLogoOnly) {
   const RECT view = harness.view().WindowRect();
   SetCursor(arrow);
   SetCursorPos(view.left + 5, (view.top + view.bottom) / 2);
-  frame.Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(frame.hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  frame.Send(WM_SETCURSOR, reinterpret_cast<WPARAM>(frame.hwnd()),
+             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_NE(GetCursor(), hand);
 }
 
