@@ -214,7 +214,7 @@ bool CVantorMSOfficeXlsxProjView::CreateControls() {
   }
 
   preview_.Create(parent, L"", WS_VISIBLE, none, IDC_VANTOR_STATIC_PICTURE_CTRL);
-  if (previewLabel_.Create(parent, L"File preview:", WS_VISIBLE, none, IDC_VANTOR_STATIC)) {
+  if (previewLabel_.Create(parent, L"File preview:", WS_VISIBLE | SS_LEFTNOWORDWRAP, none, IDC_VANTOR_STATIC)) {
     previewLabel_.SetFont(labelFont_.get());
   }
 
@@ -332,6 +332,10 @@ void CVantorMSOfficeXlsxProjView::LayOutAtCurrentSize() {
 
 void CVantorMSOfficeXlsxProjView::ScaleListBackground(SIZE size) {
   if (!sourceList_.hwnd()) return;
+  // Showing or hiding the progress area lays the view out again at the same size; the list keeps
+  // its picture then instead of repainting everything for an identical one.
+  if (size.cx == listBackgroundSize_.cx && size.cy == listBackgroundSize_.cy) return;
+  listBackgroundSize_ = size;
   wnd::Bitmap scaled;
   if (listBackground_ && size.cx > 0 && size.cy > 0) {
     scaled.Reset(static_cast<HBITMAP>(

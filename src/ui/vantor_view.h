@@ -160,6 +160,7 @@ class CVantorMSOfficeXlsxProjView : public wnd::View, public xr::engine::JobWind
   CHARFORMAT2W logFormat_{};
   wnd::Bitmap headerBanner_, headerStretch_, footerStrip_, footerLeft_, listBackground_;
   HIMAGELIST statusIcons_ = nullptr;
+  SIZE listBackgroundSize_{-1, -1};  // the size the list's picture was last scaled to
 
   // Controls in the order of creation.
   CVantorListCtrl sourceList_;

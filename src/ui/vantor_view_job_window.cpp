@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "framework/frame.h"
 #include "htmlbox/app_message.h"
 #include "platform/text.h"
 
@@ -163,6 +164,9 @@ void CVantorMSOfficeXlsxProjView::SetCommandStates(const xr::engine::CommandStat
     if (changes.removeEnabled) removeButton_.Enable(*changes.removeEnabled);
     if (changes.stopEnabled) stopButton_.Enable(*changes.stopEnabled);
     if (changes.stopVisible) stopButton_.Show(*changes.stopVisible);
+    // The worker's calls arrive as sent messages, which do not wake the message loop's idle pass;
+    // a posted message does, so the toolbar follows the new states at once.
+    if (frame() && frame()->hwnd()) frame()->Post(WM_NULL);
   });
 }
 
