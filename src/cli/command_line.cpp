@@ -1,10 +1,11 @@
-// Argument parsing and the two forms of the command: repair into a workspace, or list what the
-// scan finds.
+// Argument parsing and the forms of the command: repair into a workspace, repair and save into a
+// folder, or list what the scan finds.
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <system_error>
 
@@ -13,6 +14,7 @@
 #include "cli/private_workspace.h"
 #include "engine/repair_job.h"
 #include "engine/salvage_scanner.h"
+#include "save/save_job.h"
 #include "platform/error.h"
 #include "platform/folder.h"
 #include "platform/text.h"
@@ -26,12 +28,16 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: xlsx-repair [--workspace DIR] FILE...\n"
+    "       xlsx-repair [--workspace DIR] --out DIR [--media] FILE...\n"
     "       xlsx-repair --list FILE...\n"
     "Run 'xlsx-repair --help' for more.\n";
 
 struct Arguments {
   std::vector<std::string> files;
   std::string workspace;
+  std::string out;
+  bool save = false;  // --out was given, even with an empty text
+  bool media = false;
   bool list = false;
 };
 
@@ -97,28 +103,63 @@ std::optional<engine::RepairWorkspace> PrepareWorkspace(const Arguments& argumen
   return workspace;
 }
 
+// Saves every repaired file into the --out folder as the window's Save does. False when the
+// destination was refused, which the save run has already said.
+bool Save(const Arguments& arguments, const engine::RepairWorkspace& workspace,
+          ConsoleJobWindow& window, save::SaveReport& report) {
+  window.SetSaveChoices(arguments.out, arguments.media);
+  return save::SaveJob::Run(window, workspace, &report) != 0;
+}
+
 int Repair(const Arguments& arguments, Console& console) {
   std::vector<std::string> paths;
   std::transform(arguments.files.begin(), arguments.files.end(), std::back_inserter(paths),
                  FullPath);
+  ConsoleJobWindow window(console, paths);
+  // Refused before the repair, not after it: nothing could be saved.
+  if (arguments.save && !platform::IsFolder(platform::PathFromUtf8(arguments.out))) {
+    window.WriteMessage("Please select a valid folder path.");
+    return kExitUsage;
+  }
   const auto workspace = PrepareWorkspace(arguments, paths, console);
   if (!workspace) return kExitUsage;
 
-  ConsoleJobWindow window(console, paths);
   std::vector<engine::FileOutcome> outcomes;
   if (console.stopOnInterrupt) StopOnInterrupt(&window.RunFlag());
   engine::StartRepair(
       window, *workspace, [](const engine::JobContext& context) { engine::RepairJob(context); },
       engine::WorkspaceStart::Keep, &outcomes);
+  const bool repaired = std::all_of(outcomes.begin(), outcomes.end(), [](engine::FileOutcome o) {
+    return o == engine::FileOutcome::Repaired;
+  });
+
+  int status = repaired ? kExitRepaired : kExitNotRepaired;
+  bool keepWorkspace = true;
+  if (arguments.save) {
+    save::SaveReport report;
+    if (console.stopOnInterrupt && WasInterrupted()) {
+      // Ctrl+C stops the command, not just its first run.
+      window.WriteMessage("stopped by the user; nothing was saved");
+      status = kExitNotRepaired;
+    } else if (!Save(arguments, *workspace, window, report)) {
+      status = kExitUsage;
+    } else if (!report.AllSaved()) {
+      status = kExitNotRepaired;
+    }
+    // A private workspace has served its purpose once everything is saved; while something is
+    // missing from the destination it stays, so nothing that was salvaged is lost.
+    keepWorkspace = !arguments.workspace.empty() || status != kExitRepaired;
+  }
   if (console.stopOnInterrupt) StopOnInterrupt(nullptr);
 
   if (arguments.workspace.empty()) {
-    window.WriteOut("Repaired files are in " + platform::Utf8FromPath(workspace->Root()) + "\n");
+    if (keepWorkspace) {
+      window.WriteOut("Repaired files are in " + platform::Utf8FromPath(workspace->Root()) + "\n");
+    } else {
+      workspace->Clear();
+    }
   }
-  const bool all = std::all_of(outcomes.begin(), outcomes.end(), [](engine::FileOutcome o) {
-    return o == engine::FileOutcome::Repaired;
-  });
-  return all ? kExitRepaired : kExitNotRepaired;
+  return status;
 }
 
 }  // namespace
@@ -130,7 +171,8 @@ int RunCommandLine(const std::vector<std::string>& args, Console& console) {
       "without trusting its central directory; every entry that can be salvaged is written into "
       "a folder of its own in the workspace, named by the file name and its position on the "
       "command line (Book.xlsx0, ...), and a missing or short [Content_Types].xml is restored. "
-      "The activity log goes to standard output.",
+      "With --out every repaired file is then saved into a folder as a new archive. The activity "
+      "log goes to standard output.",
       "xlsx-repair"};
   app.set_version_flag("--version", "xlsx-repair " XR_VERSION);
   auto* workspace = app.add_option("--workspace", arguments.workspace,
@@ -143,14 +185,27 @@ int RunCommandLine(const std::vector<std::string>& args, Console& console) {
                "Only scan: after each file's log lines print one line per salvaged entry, "
                "dataOffset<TAB>compressedSize<TAB>uncompressedSize<TAB>entryPath")
       ->excludes(workspace);
+  auto* out = app.add_option("--out", arguments.out,
+                             "After the repair, save every repaired file into DIR, an existing "
+                             "folder, as \"TDRREP_\" followed by its name (a second file of the "
+                             "same name is numbered: \"TDRREP_Book1 (2).xlsx\"); the private "
+                             "workspace is deleted once every file is saved")
+                  ->type_name("DIR")
+                  ->excludes("--list");
+  app.add_flag("--media", arguments.media,
+               "With --out, also copy every picture of each file into DIR, into a folder named by "
+               "the file's name followed by \"_MediaContent\"")
+      ->needs(out);
   app.add_option("FILE", arguments.files, "The .xlsx files to repair")->required();
   app.footer(
-      "Exit status: 0 when every file was repaired, 1 when a file could not be opened or had "
-      "nothing to salvage, 2 for wrong usage.\n");
+      "Exit status: 0 when every file was repaired (and, with --out, saved), 1 when a file could "
+      "not be opened, had nothing to salvage or could not be saved, or the run was stopped, 2 for "
+      "wrong usage or a destination that is not a folder.\n");
 
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes them reversed
     app.parse(reversed);
+    arguments.save = out->count() > 0;
   } catch (const CLI::Success& success) {  // --help, --version
     std::ostringstream text;
     app.exit(success, text, text);

@@ -1,26 +1,44 @@
 // The console JobWindow.
 #include "cli/console_window.h"
 
+#include "save/completion_message.h"
+
 namespace xr::cli {
-namespace {
-
-int Percent(std::uint32_t position, std::uint32_t bound) {
-  if (bound == 0) return 0;
-  return static_cast<int>(std::uint64_t{position} * 100 / bound);
-}
-
-}  // namespace
 
 ConsoleJobWindow::ConsoleJobWindow(Console& console, std::vector<std::string> sourcePaths)
     : console_(console) {
   for (auto& path : sourcePaths) rows_.push_back({std::move(path)});
+  if (console_.progress) {
+    progress_ = std::make_unique<ConsoleProgress>(console_.err, console_.lineEnd);
+  }
 }
 
-ConsoleJobWindow::~ConsoleJobWindow() { ClearProgress(); }
+ConsoleJobWindow::~ConsoleJobWindow() {
+  if (progress_) progress_->Clear();
+}
 
+void ConsoleJobWindow::SetSaveChoices(std::string destination, bool extractMedia) {
+  destination_ = std::move(destination);
+  extractMedia_ = extractMedia;
+}
+
+// The progress block stays below everything else: it makes room for the text and comes back
+// after it.
 void ConsoleJobWindow::WriteOut(const std::string& text) {
-  ClearProgress();
+  if (progress_) progress_->Clear();
   console_.out << WithLineEnds(text, console_.lineEnd) << std::flush;
+  if (progress_) progress_->Draw();
+}
+
+void ConsoleJobWindow::WriteMessage(const std::string& text) {
+  if (progress_) progress_->Clear();
+  std::string line = WithLineEnds(text, console_.lineEnd);
+  const std::string end = console_.lineEnd == LineEnd::CrLf ? "\r\n" : "\n";
+  if (line.size() < end.size() || line.compare(line.size() - end.size(), end.size(), end) != 0) {
+    line += end;
+  }
+  console_.err << "xlsx-repair: " << line << std::flush;
+  if (progress_) progress_->Draw();
 }
 
 int ConsoleJobWindow::SourceCount() { return static_cast<int>(rows_.size()); }
@@ -53,54 +71,33 @@ void ConsoleJobWindow::SetLogText(const std::string& text) {
 void ConsoleJobWindow::SetInstructions(const std::string&, const std::vector<engine::BoldRange>&) {}
 
 void ConsoleJobWindow::ShowProgressArea(bool show) {
-  progressShown_ = show;
-  if (!show) ClearProgress();
+  if (progress_) progress_->Show(show, show);
 }
 
-void ConsoleJobWindow::ShowTotalProgressOnly() { progressShown_ = true; }
+void ConsoleJobWindow::ShowTotalProgressOnly() {
+  if (progress_) progress_->Show(false, true);
+}
 
 void ConsoleJobWindow::ResetProgress(engine::ProgressBar bar, std::uint32_t upperBound) {
-  Bar& b = bar == engine::ProgressBar::File ? file_ : total_;
-  b = {upperBound, 0};
-  DrawProgress();
+  if (progress_) progress_->Reset(bar, upperBound);
 }
 
 void ConsoleJobWindow::SetProgress(engine::ProgressBar bar, std::uint32_t position) {
-  (bar == engine::ProgressBar::File ? file_ : total_).position = position;
-  DrawProgress();
+  if (progress_) progress_->Set(bar, position);
 }
 
 void ConsoleJobWindow::ShowPreviewNotice(engine::PreviewNotice) {}
 void ConsoleJobWindow::ShowPreviewImage(const std::filesystem::path&) {}
 void ConsoleJobWindow::SetCommandStates(const engine::CommandStates&) {}
-std::string ConsoleJobWindow::DestinationText() { return {}; }
-bool ConsoleJobWindow::IsExtractMediaChecked() { return false; }
 
 int ConsoleJobWindow::ShowMessage(const std::string& text, unsigned flags, bool) {
-  ClearProgress();
-  std::string line = WithLineEnds(text, console_.lineEnd);
-  const std::string end = console_.lineEnd == LineEnd::CrLf ? "\r\n" : "\n";
-  if (line.size() < end.size() || line.compare(line.size() - end.size(), end.size(), end) != 0) {
-    line += end;
+  if (!destination_.empty() && text == save::CompletionMessage(destination_)) {
+    WriteMessage("File(s) saving process has been completed.Saved file(s) location is:\n" +
+                 destination_);
+  } else {
+    WriteMessage(text);
   }
-  console_.err << "xlsx-repair: " << line << std::flush;
   return flags == engine::kMessageYesNo ? engine::kAnswerNo : engine::kAnswerOk;
-}
-
-void ConsoleJobWindow::DrawProgress() {
-  if (!console_.progress || !progressShown_) return;
-  const std::string line =
-      "File progress: " + std::to_string(Percent(file_.position, file_.bound)) +
-      "%  Total files progress: " + std::to_string(Percent(total_.position, total_.bound)) + "%";
-  if (line == progressLine_) return;  // redraw only what changed
-  console_.err << '\r' << line << std::flush;
-  progressLine_ = line;
-}
-
-void ConsoleJobWindow::ClearProgress() {
-  if (progressLine_.empty()) return;
-  console_.err << '\r' << std::string(progressLine_.size(), ' ') << '\r' << std::flush;
-  progressLine_.clear();
 }
 
 }  // namespace xr::cli

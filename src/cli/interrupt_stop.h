@@ -6,7 +6,12 @@
 
 namespace xr::cli {
 
-// Routes interrupts to `runFlag`; nullptr restores the default handling.
+// Routes interrupts to `runFlag`; nullptr restores the default handling. Routing to a flag also
+// forgets an earlier interrupt.
 void StopOnInterrupt(std::atomic<int>* runFlag);
+
+// Whether an interrupt arrived since the flag was last routed. The run flag alone cannot tell: a
+// job clears it itself when it ends, and a stop during the last file leaves no other trace.
+bool WasInterrupted();
 
 }  // namespace xr::cli

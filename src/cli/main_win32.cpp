@@ -1,10 +1,16 @@
 // The program's entry on Windows: wide arguments become UTF-8 (exactly, even for names that are
 // not valid UTF-16), and the standard streams are binary so that the "\r\n" line ends written
-// here are not doubled by the C runtime's text mode.
+// here are not doubled by the C runtime's text mode. Times of day follow the user's locale.
+//
+// The progress block is redrawn with VT escape sequences. A classic console prints them as text
+// unless the program switches them on, which needs the console API; Windows Terminal (which sets
+// WT_SESSION) interprets them, so progress is shown there and left out elsewhere.
 #include <fcntl.h>
 #include <io.h>
 
+#include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,9 +21,10 @@
 int wmain(int argc, wchar_t** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
   _setmode(_fileno(stderr), _O_BINARY);
+  std::setlocale(LC_TIME, "");
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(xr::platform::Narrow(argv[i]));
-  xr::cli::Console console{std::cout, std::cerr, xr::cli::LineEnd::CrLf,
-                           _isatty(_fileno(stderr)) != 0, true};
+  const bool terminal = _isatty(_fileno(stderr)) != 0 && std::getenv("WT_SESSION") != nullptr;
+  xr::cli::Console console{std::cout, std::cerr, xr::cli::LineEnd::CrLf, terminal, true};
   return xr::cli::RunCommandLine(args, console);
 }

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include "cli/run_command.h"
 
 #include "platform/folder.h"
 #include "platform/text.h"
@@ -16,30 +16,9 @@
 namespace xr::cli {
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
-
-Result RunXlsxRepair(const std::vector<std::string>& args, LineEnd lineEnd = LineEnd::Lf) {
-  std::ostringstream out, err;
-  Console console{out, err, lineEnd, false, false};
-  Result result;
-  result.status = RunCommandLine(args, console);
-  result.out = out.str();
-  result.err = err.str();
-  return result;
-}
-
-std::vector<std::string> Lines(const std::string& text, const std::string& end = "\n") {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t at; (at = text.find(end, start)) != std::string::npos; start = at + end.size()) {
-    lines.push_back(text.substr(start, at - start));
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
+using harness::Lines;
+using harness::Result;
+using harness::RunXlsxRepair;
 
 class CommandLine : public ::testing::Test {
  protected:
@@ -61,16 +40,27 @@ TEST(CommandLineUsage, AnswersHelpAndVersionAndRefusesWrongUsage) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--workspace"), std::string::npos);
   EXPECT_NE(help.out.find("--list"), std::string::npos);
+  EXPECT_NE(help.out.find("--out"), std::string::npos);
+  EXPECT_NE(help.out.find("--media"), std::string::npos);
 
   const Result version = RunXlsxRepair({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, "xlsx-repair 2.0.0\n");
 
   for (const auto& args : std::vector<std::vector<std::string>>{
-           {}, {"--bogus", "a.xlsx"}, {"--workspace"}, {"--list", "--workspace", "w", "a.xlsx"}}) {
+           {},
+           {"--bogus", "a.xlsx"},
+           {"--workspace"},
+           {"--list", "--workspace", "w", "a.xlsx"},
+           {"--out"},
+           {"--media", "a.xlsx"},
+           {"--list", "--out", ".", "a.xlsx"},
+           {"--out", ".", "--media"}}) {
     const Result wrong = RunXlsxRepair(args);
     EXPECT_EQ(wrong.status, 2) << testing::PrintToString(args);
-    EXPECT_NE(wrong.err.find("Usage: xlsx-repair [--workspace DIR] FILE..."), std::string::npos);
+    EXPECT_NE(wrong.err.find("Usage: xlsx-repair [--workspace DIR] FILE...\n"
+                             "       xlsx-repair [--workspace DIR] --out DIR [--media] FILE..."),
+              std::string::npos);
     EXPECT_TRUE(wrong.out.empty());
   }
 }
