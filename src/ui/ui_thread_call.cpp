@@ -46,12 +46,15 @@ LRESULT UiThreadCall::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!IsOpen()) return 0;
   const auto* work = reinterpret_cast<const std::function<void()>*>(lParam);
   // Nothing may unwind through the system's message dispatch; the caller learns the work failed.
+  ++serving_;
+  LRESULT result = kRan;
   try {
     (*work)();
   } catch (const std::exception&) {
-    return 0;
+    result = 0;
   }
-  return kRan;
+  --serving_;
+  return result;
 }
 
 }  // namespace xr::ui

@@ -28,11 +28,16 @@ class UiThreadCall : private wnd::Window {
   // closed, then nothing of `work` has happened.
   bool Run(const std::function<void()>& work);
 
+  // True while the channel's thread is carrying out a worker's call. A worker is then waiting for
+  // this thread, so this thread must not wait for that worker.
+  bool IsServing() const { return serving_ > 0; }
+
  private:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   std::atomic<HWND> channel_{nullptr};
   DWORD thread_ = 0;
+  int serving_ = 0;  // calls being carried out now, nested ones included; channel thread only
 };
 
 }  // namespace xr::ui

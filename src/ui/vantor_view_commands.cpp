@@ -76,8 +76,12 @@ void CVantorMSOfficeXlsxProjView::EnableSaveControls(bool enable) {
 }
 
 void CVantorMSOfficeXlsxProjView::RepairFiles() {
-  if (runFlag_.load() != 0) return;  // a job runs; the commands that lead here are disabled then
-  // A worker stopped earlier may still be finishing; its last calls would clear the new run's flag.
+  // Reached from inside a worker's call (a message box it shows): that worker waits for this
+  // thread, so its end cannot be awaited here.
+  if (uiCall_.IsServing()) return;
+  // The last run enables the commands a moment before it clears the run flag, and a stopped run
+  // goes on with its current file: the worker is awaited, or its end would clear the new run's
+  // flag. While a run is in full swing the commands that lead here are disabled.
   WaitForWorker();
   listFromLastRun_ = true;
   xr::engine::StartRepair(*this, workspace_, [this](const xr::engine::JobContext& context) {
@@ -87,8 +91,12 @@ void CVantorMSOfficeXlsxProjView::RepairFiles() {
 
 void CVantorMSOfficeXlsxProjView::SaveFiles() {
   // While a job runs StartSave refuses with its message. A stopped worker that is still
-  // finishing is waited for, so the save never reads a package that is being written.
-  if (runFlag_.load() == 0) WaitForWorker();
+  // finishing is waited for, so the save never reads a package that is being written. From
+  // inside a worker's call nothing can be waited for, as with Repair.
+  if (runFlag_.load() == 0) {
+    if (uiCall_.IsServing()) return;
+    WaitForWorker();
+  }
   xr::save::StartSave(*this, workspace_, [this](std::function<void()> work) {
     StartWorker(std::move(work));
     return true;

@@ -8,6 +8,12 @@
 void CVantorMSOfficeXlsxProjView::StartWorker(std::function<void()> work) {
   WaitForWorker();
   auto job = std::make_shared<std::function<void()>>(std::move(work));
+  if (worker_.joinable()) {
+    // The previous worker could not be awaited (this runs inside one of its calls); rather than
+    // two workers at once, this run happens here.
+    (*job)();
+    return;
+  }
   ResetEvent(workerDone_);
   try {
     const HANDLE done = workerDone_;
@@ -29,7 +35,9 @@ bool CVantorMSOfficeXlsxProjView::IsWorkerActive() const {
 }
 
 void CVantorMSOfficeXlsxProjView::WaitForWorker() {
-  if (!worker_.joinable()) return;
+  // Inside one of the worker's calls the worker waits for this thread: waiting for it would
+  // never end.
+  if (!worker_.joinable() || uiCall_.IsServing()) return;
   // Only sent messages are served meanwhile: the worker's window calls go through, while clicks
   // and keys wait, so no command can start under the finishing worker.
   for (;;) {

@@ -151,6 +151,25 @@ TEST_F(ViewCommands, StopAnsweredYesEndsTheRunAfterTheCurrentFile) {
   EXPECT_NE(std::find(log.begin(), log.end(), LogLine{b + L" not Repaired....\r", kLogRed}), log.end());
 }
 
+// The run's end enables the commands a moment before it clears the run flag. A repair started in
+// that moment must not have its fresh flag cleared by the old run.
+TEST_F(ViewCommands, ARepairStartedAsTheLastRunEndsWaitsForIt) {
+  Select(files);
+  int runs = 0;
+  view->onCall = [&](const std::string& call, const std::string& detail) {
+    if (call != "SetCommandStates" || detail != "repair on" || ++runs != 1) return;
+    view->Post(WM_COMMAND, MAKEWPARAM(ID_VANTOR_BTN_RECOVER_FILES, BN_CLICKED),
+               reinterpret_cast<LPARAM>(view->Button(ID_VANTOR_BTN_RECOVER_FILES)->hwnd()));
+    Sleep(500);  // the user-interface thread takes the click while this run is still ending
+  };
+  ClickButton(ID_VANTOR_BTN_RECOVER_FILES);
+  ASSERT_TRUE(PumpUntil([&] { return runs == 2 && !view->IsWorkerActive(); }, 30000));
+  view->WaitForWorker();
+  for (const Row& row : Rows()) EXPECT_EQ(row.icon, 1) << row;
+  for (const LogLine& line : LogLines()) EXPECT_NE(line.colour, kLogRed) << line;
+  EXPECT_EQ(runFlag.load(), 0);
+}
+
 TEST_F(ViewCommands, SaveIsRefusedWhileARepairRuns) {
   Select(files);
   ClickButton(ID_VANTOR_BTN_RECOVER_FILES);

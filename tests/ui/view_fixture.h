@@ -144,6 +144,10 @@ class ProbedView : public CVantorMSOfficeXlsxProjView {
     CVantorMSOfficeXlsxProjView::MarkSource(index, icon, mark);
     Tell("MarkSource", std::to_string(index));
   }
+  void SetCommandStates(const engine::CommandStates& changes) override {
+    CVantorMSOfficeXlsxProjView::SetCommandStates(changes);
+    Tell("SetCommandStates", changes.canRepair.value_or(false) ? "repair on" : "");
+  }
   void AppendLog(const std::string& text, engine::Colour colour) override {
     CVantorMSOfficeXlsxProjView::AppendLog(text, colour);
     Tell("AppendLog", text);
