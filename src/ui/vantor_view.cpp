@@ -368,14 +368,16 @@ void CVantorMSOfficeXlsxProjView::OnPaint() {
 void CVantorMSOfficeXlsxProjView::OnDraw(HDC dc) {
   const RECT client = ClientRect();
   const int width = client.right, height = client.bottom;
-  DrawArt(dc, headerBanner_.get(), 0, 0, 842, 72);
+  const SIZE banner = BitmapSize(headerBanner_.get());
+  DrawArt(dc, headerBanner_.get(), 0, 0, banner.cx, banner.cy);
   if (width > 273) DrawArt(dc, headerStretch_.get(), 400, 0, width - 400, 72);
   if (height - 50 > 72) {
     const RECT band = ToRect(0, 72, width, height - 50);
     FillRect(dc, &band, background_.get());
   }
   DrawArt(dc, footerStrip_.get(), 0, height - 60, width, 62);
-  DrawArt(dc, footerLeft_.get(), 0, height - 60, 64, 62);
+  const SIZE footerLeft = BitmapSize(footerLeft_.get());
+  DrawArt(dc, footerLeft_.get(), 0, height - 60, footerLeft.cx, footerLeft.cy);
 }
 
 HBRUSH CVantorMSOfficeXlsxProjView::OnCtlColor(HDC dc, HWND child, UINT message) {
