@@ -142,14 +142,14 @@ bool CVantorMSOfficeXlsxProjView::CreateControls() {
     sourceList_.InsertColumn(0, L"File Name", 900, LVCFMT_LEFT);
   }
 
-  struct ButtonSpec {
+  struct ButtonSetup {
     wnd::ImageButton& button;
     const wchar_t* caption;
     UINT id;
     const wchar_t* tip;
     UINT image;
   };
-  const ButtonSpec buttons[] = {
+  const ButtonSetup buttons[] = {
       {selectButton_, L"Select files", ID_VANTOR_BTN_SELECT_FILES, L"Select file(s)", IDB_PNG_SELECT_FILES},
       {removeButton_, L"Remove files", ID_VANTOR_BTN_REMOVE_FILES, L"Remove file(s)", IDB_PNG_REMOVE_FILES},
       {repairButton_, L"Repair files", ID_VANTOR_BTN_RECOVER_FILES, L"Repair file(s)", IDB_PNG_REPAIR_FILES},
@@ -157,10 +157,10 @@ bool CVantorMSOfficeXlsxProjView::CreateControls() {
       {stopButton_, L"Stop", ID_VANTOR_BTN_STOP, L"Stop", IDB_PNG_STOP},
       {exitButton_, L"Exit", ID_VANTOR_BTN_EXIT, L"Exit", IDB_PNG_EXIT},
   };
-  for (const ButtonSpec& spec : buttons) {
-    if (!spec.button.Create(parent, spec.caption, none, spec.id)) continue;
-    spec.button.SetImage(spec.image, module);
-    spec.button.SetTooltip(spec.tip);
+  for (const ButtonSetup& setup : buttons) {
+    if (!setup.button.Create(parent, setup.caption, none, setup.id)) continue;
+    setup.button.SetImage(setup.image, module);
+    setup.button.SetTooltip(setup.tip);
   }
 
   if (destinationLabel_.Create(parent, L"Please select location to save repaired file(s):",
