@@ -61,17 +61,6 @@ std::optional<std::size_t> File::Read(void* buffer, std::size_t size) {
   return read;
 }
 
-std::size_t File::ReadFull(void* buffer, std::size_t size) {
-  auto* bytes = static_cast<unsigned char*>(buffer);
-  std::size_t done = 0;
-  while (done < size) {
-    const auto n = Read(bytes + done, size - done);
-    if (!n || *n == 0) break;
-    done += *n;
-  }
-  return done;
-}
-
 bool File::Write(const void* buffer, std::size_t size) {
   const auto* bytes = static_cast<const unsigned char*>(buffer);
   while (size > 0) {
