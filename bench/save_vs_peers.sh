@@ -34,12 +34,13 @@ sys.path.insert(0, sys.argv[1])
 import workbooks
 work, damage = sys.argv[2], sys.argv[3]
 book = os.path.join(work, "book")
-with zipfile.ZipFile(os.path.join(work, "intact.xlsx"), "w", zipfile.ZIP_DEFLATED, compresslevel=6) as z:
+intact = os.path.join(work, "intact.xlsx")
+with zipfile.ZipFile(intact, "w", zipfile.ZIP_DEFLATED, compresslevel=6) as z:
     for folder, _, names in sorted(os.walk(book)):
         for name in sorted(names):
             path = os.path.join(folder, name)
             z.write(path, os.path.relpath(path, book))
-data = open(os.path.join(work, "intact.xlsx"), "rb").read()
+data = open(intact, "rb").read()
 open(os.path.join(work, "Damaged.xlsx"), "wb").write(workbooks.damage(data, damage))
 PY
 rm -rf "$work/book" "$work/intact.xlsx"
@@ -88,7 +89,8 @@ def parts(path):
 
 same = parts(ours_zip) == parts(peer_zip)
 ratio = ours / peers
-print(f"repair and save of a {os.path.getsize(damaged) / 1e6:.1f} MB workbook ({damage}), best of {rounds} rounds")
+size = os.path.getsize(damaged) / 1e6
+print(f"repair and save of a {size:.1f} MB workbook ({damage}), best of {rounds} rounds")
 print(f"xlsx-repair --out DIR          {ours / 1e9:7.3f} s  {os.path.getsize(ours_zip):>11} bytes")
 print(f"7z x + zip -8 -r -q            {peers / 1e9:7.3f} s  {os.path.getsize(peer_zip):>11} bytes"
       f"   (7z x {unpack / 1e9:.3f} s, zip {pack / 1e9:.3f} s, best of each)")

@@ -149,7 +149,8 @@ def main():
         out = os.path.join(work, "out")
         os.makedirs(out)
         run = subprocess.run([*prefix, "--out", as_tool_path(out), "--media",
-                              *map(as_tool_path, inputs)], capture_output=True, timeout=600, env=env)
+                              *map(as_tool_path, inputs)],
+                             capture_output=True, timeout=600, env=env)
         log = run.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
         if run.returncode != 0:
             failures.append(f"exit status {run.returncode}:\n{log}\n{run.stderr!r}")
