@@ -7,9 +7,9 @@
 #include <algorithm>
 
 #include "engine/entry_path.h"
-#include "engine/recording_window.h"
 #include "platform/folder.h"
 #include "platform/text.h"
+#include "support/recording_job_window.h"
 #include "support/scratch_folder.h"
 #include "support/temp_folder_override.h"
 #include "support/wine.h"
@@ -53,7 +53,7 @@ class Extraction : public ::testing::Test {
 
   test::ScratchFolder scratch_;
   test::TempFolderOverride temp_;
-  test::RecordingWindow window_;
+  test::RecordingJobWindow window_;
   std::string source_;
 };
 

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/log_lines.h"
-#include "engine/recording_window.h"
 #include "platform/folder.h"
 #include "platform/temp.h"
 #include "platform/text.h"
+#include "support/recording_job_window.h"
 #include "support/scratch_folder.h"
 #include "support/zip_builder.h"
 
@@ -35,7 +35,7 @@ class RepairRun : public ::testing::Test {
   }
 
   // Starts a repair of `paths` and runs the worker inline, as the command line does.
-  void Run(const std::vector<std::string>& paths, test::RecordingWindow& window) {
+  void Run(const std::vector<std::string>& paths, test::RecordingJobWindow& window) {
     window.rows.clear();
     for (const auto& p : paths) window.rows.push_back({p});
     StartRepair(
@@ -110,7 +110,7 @@ TEST(Workspace, ClearRemovesTheRootAndDeleteTreeKeepsTheFolder) {
 
 TEST_F(RepairRun, WritesTheSixLinesOfARepairedFileAndMarksItProcessed) {
   const std::string path = Source("in/Book1.xlsx", Workbook());
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
   Run({path}, window);
 
   ASSERT_EQ(window.log.size(), 8u);
@@ -135,7 +135,7 @@ TEST_F(RepairRun, WritesTheSixLinesOfARepairedFileAndMarksItProcessed) {
 TEST_F(RepairRun, ReportsFilesWithNothingToSalvageAndFilesThatCannotBeOpened) {
   const std::string empty = Source("in/NoZip.xlsx", "no local header in here at all");
   const std::string missing = platform::Utf8FromPath(scratch_ / "in/Missing.xlsx");
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
   Run({empty, missing}, window);
 
   EXPECT_EQ(window.LogTexts(),
@@ -163,7 +163,7 @@ TEST_F(RepairRun, ReportsFilesWithNothingToSalvageAndFilesThatCannotBeOpened) {
 }
 
 TEST_F(RepairRun, RunsOnlyTheSetUpAndCompletionForAnEmptyList) {
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
   Run({}, window);
   EXPECT_EQ(window.LogTexts(), (std::vector<std::string>{"Repairing process completed....\r\n",
                                                          kUnderscores + "\r\n\r\n"}));
@@ -173,7 +173,7 @@ TEST_F(RepairRun, RunsOnlyTheSetUpAndCompletionForAnEmptyList) {
 TEST_F(RepairRun, GivesFilesOfTheSameNameTheirOwnFolders) {
   const std::string a = Source("one/Book.xlsx", Workbook("A"));
   const std::string b = Source("two/Book.xlsx", Workbook("B"));
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
   Run({a, b}, window);
   EXPECT_EQ(test::ReadAll(Workspace().Root() / "Book.xlsx0/xl/workbook.xml"),
             "<workbook>A</workbook>");
@@ -183,7 +183,7 @@ TEST_F(RepairRun, GivesFilesOfTheSameNameTheirOwnFolders) {
 
 TEST_F(RepairRun, MarksEveryFileStoppedWhenStopComesBeforeTheFirst) {
   const std::string a = Source("a.xlsx", Workbook()), b = Source("b.xlsx", Workbook());
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
   window.rows = {{a}, {b}};
   StartRepair(
       window, Workspace(),
@@ -212,10 +212,12 @@ TEST_F(RepairRun, StopDuringTheScanOfTheSecondOfFiveFinishesItAndStopsTheRest) {
   std::vector<std::string> paths;
   for (int i = 0; i < 5; ++i)
     paths.push_back(Source("f" + std::to_string(i) + ".xlsx", Workbook()));
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
   // Stop is confirmed right after the second file was opened, while its scan runs.
-  window.afterAppendLog = [&](const std::string& text) {
-    if (text == LogFileOpened(paths[1])) window.runFlag = 0;
+  window.onCall = [&](const std::string& call) {
+    if (call == "AppendLog" && window.log.back().text == LogFileOpened(paths[1])) {
+      window.runFlag = 0;
+    }
   };
   Run(paths, window);
 
@@ -238,7 +240,7 @@ TEST_F(RepairRun, StopDuringTheScanOfTheSecondOfFiveFinishesItAndStopsTheRest) {
 TEST_F(RepairRun, StartAndCompletionMakeTheirWindowCallsInOrder) {
   scratch_.Write("XlsxTemp/Old.xlsx0/stale.xml", "from an earlier run");
   const std::string path = Source("Book.xlsx", Workbook());
-  test::RecordingWindow window({path});
+  test::RecordingJobWindow window({path});
   std::vector<std::string> atWorkerStart;
   StartRepair(window, Workspace(), [&](const JobContext& context) {
     atWorkerStart = window.calls;
@@ -251,10 +253,10 @@ TEST_F(RepairRun, StartAndCompletionMakeTheirWindowCallsInOrder) {
       atWorkerStart,
       (std::vector<std::string>{
           "ShowPreviewNotice 6",
-          "SetInstructions [Please wait while .xlsx file(s) are Repairing....] 19-30",
+          "SetInstructions 'Please wait while .xlsx file(s) are Repairing....' [19,30)",
           "SetCommandStates canSelect=0 canRepair=0 select=0 repair=0 remove=0 stopEnabled=1 "
           "stopVisible=1",
-          "ShowPreviewNotice 2", "SetLogText []", "SetProgress File 0", "SetProgress Total 0"}));
+          "ShowPreviewNotice 2", "SetLogText ''", "SetProgress File 0", "SetProgress Total 0"}));
 
   const std::vector<std::string> setUp(
       window.calls.begin() + static_cast<long>(atWorkerStart.size()),
@@ -270,10 +272,10 @@ TEST_F(RepairRun, StartAndCompletionMakeTheirWindowCallsInOrder) {
                 "ShowPreviewNotice 3", "AppendLog", "AppendLog",
                 "SetCommandStates canSelect=1 canRepair=1 canSave=1 select=1 repair=1 remove=1 "
                 "stopVisible=0 saveControls=1",
-                "SetInstructions [Click item in the list to see the preview in right side.\nClick "
+                "SetInstructions 'Click item in the list to see the preview in right side.\nClick "
                 "Browse folder to "
-                "select destination path.\nClick Save.... to save .xlsx file(s)] 6-22 62-76 "
-                "110-118 127-133",
+                "select destination path.\nClick Save.... to save .xlsx file(s)' [6,22) [62,76) "
+                "[110,118) [127,133)",
                 "ShowProgressArea hide"}));
   EXPECT_EQ(window.runFlag.load(), 0);
 }
@@ -281,10 +283,10 @@ TEST_F(RepairRun, StartAndCompletionMakeTheirWindowCallsInOrder) {
 TEST_F(RepairRun, ANewRunClearsTheWorkspaceOfTheLastOne) {
   const std::string first = Source("First.xlsx", Workbook()),
                     second = Source("Second.xlsx", Workbook());
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
   Run({first}, window);
   ASSERT_TRUE(platform::IsFolder(Workspace().FileFolder(first, 0)));
-  test::RecordingWindow again;
+  test::RecordingJobWindow again;
   Run({second}, again);
   EXPECT_FALSE(std::filesystem::exists(Workspace().FileFolder(first, 0)));
   EXPECT_TRUE(platform::IsFolder(Workspace().FileFolder(second, 0)));
@@ -294,7 +296,7 @@ TEST_F(RepairRun, ANewRunClearsTheWorkspaceOfTheLastOne) {
 TEST_F(RepairRun, KeepsAWorkspaceTheCallerOwns) {
   scratch_.Write("XlsxTemp/mine.txt", "the user's");
   const std::string path = Source("Book.xlsx", Workbook());
-  test::RecordingWindow window({path});
+  test::RecordingJobWindow window({path});
   StartRepair(
       window, Workspace(), [](const JobContext& context) { RepairJob(context); },
       WorkspaceStart::Keep);

@@ -9,9 +9,9 @@
 #include <random>
 
 #include "engine/log_lines.h"
-#include "engine/recording_window.h"
 #include "platform/error.h"
 #include "platform/text.h"
+#include "support/recording_job_window.h"
 #include "support/scratch_folder.h"
 #include "support/zip_builder.h"
 
@@ -24,7 +24,7 @@ using test::ZipBuilder;
 struct Scan {
   bool opened = false;
   SalvagedEntryList entries;
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
 };
 
 // Scans `bytes` written to a file of a fresh scratch folder.
@@ -389,7 +389,8 @@ TEST(SalvageScanner, WritesTheOpenExtractedAndClosedLines) {
   zip.Add("a.xml", "<a/>");
   test::ScratchFolder scratch;
   const std::string path = platform::Utf8FromPath(scratch.Write("Book 1.xlsx", zip.Bytes()));
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
+  window.runFlag = 1;  // inside a run, so the scan goes through the whole file
   SalvagedEntryList entries;
   ASSERT_TRUE(ScanSource(path, window, entries));
   ASSERT_EQ(window.log.size(), 3u);
@@ -414,7 +415,7 @@ TEST(SalvageScanner, ReportsAFileThatCannotBeOpenedWithTheSystemsTextAndNoLogLin
   platform::ErrorCode expected = 0;
   ASSERT_FALSE(platform::File::OpenRead(missing, platform::Share::Read, &expected));
 
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
   SalvagedEntryList entries;
   EXPECT_FALSE(ScanSource(platform::Utf8FromPath(missing), window, entries));
   EXPECT_TRUE(window.log.empty());
@@ -430,7 +431,7 @@ TEST(SalvageScanner, CannotOpenAFileAnotherProgramHoldsOpen) {
   const auto path = scratch.Write("held.xlsx", "PK");
   platform::File holder = platform::File::OpenRead(path, platform::Share::Read);
   ASSERT_TRUE(holder);
-  test::RecordingWindow window;
+  test::RecordingJobWindow window;
   SalvagedEntryList entries;
   EXPECT_FALSE(ScanSource(platform::Utf8FromPath(path), window, entries));
   ASSERT_EQ(window.messages.size(), 1u);

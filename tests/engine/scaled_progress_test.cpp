@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/recording_window.h"
+#include "support/recording_job_window.h"
 
 namespace xr::engine {
 namespace {
@@ -14,7 +14,7 @@ std::uint32_t PositionOf(const std::string& call) {
 
 TEST(ScaledProgress, KeepsEveryPositionWithinSixteenBits) {
   for (const std::uint64_t count : {3ull, 65535ull, 65536ull, 70000ull, 5'000'000ull}) {
-    test::RecordingWindow window;
+    test::RecordingJobWindow window;
     ScaledProgress progress(window, ProgressBar::File);
     progress.Reset(count);
     for (std::uint64_t i = 0; i <= count; ++i) progress.Set(i);

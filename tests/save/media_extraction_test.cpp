@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "fake_job_window.h"
 #include "save/media_extraction.h"
+#include "support/recording_job_window.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -122,7 +122,7 @@ TEST(FindFirstPicture, ShowsOnlyTheFirstPictureOfTheWalkAndSetsTheFlag) {
 
   std::vector<fs::path> order;
   PicturesInWalkOrder(scratch / "pkg", order);
-  xr::test::FakeJobWindow window;
+  xr::test::RecordingJobWindow window;
   bool found = false;
 
   EXPECT_TRUE(xr::save::FindFirstPicture(scratch / "pkg", window, found));
@@ -136,7 +136,7 @@ TEST(FindFirstPicture, WithoutPicturesShowsNothing) {
   ScratchFolder scratch;
   scratch.Write("pkg/xl/workbook.xml", "<workbook/>");
   scratch.Write("pkg/xl/media.png/notes.txt", "a folder named like a picture");
-  xr::test::FakeJobWindow window;
+  xr::test::RecordingJobWindow window;
   bool found = false;
 
   EXPECT_FALSE(xr::save::FindFirstPicture(scratch / "pkg", window, found));
@@ -148,7 +148,7 @@ TEST(FindFirstPicture, WithoutPicturesShowsNothing) {
 TEST(FindFirstPicture, ASetFlagEndsTheSearchBeforeItStarts) {
   ScratchFolder scratch;
   scratch.Write("pkg/xl/media/image1.png", "1");
-  xr::test::FakeJobWindow window;
+  xr::test::RecordingJobWindow window;
   bool found = true;
   EXPECT_TRUE(xr::save::FindFirstPicture(scratch / "pkg", window, found));
   EXPECT_TRUE(window.previewImages.empty());
@@ -157,7 +157,7 @@ TEST(FindFirstPicture, ASetFlagEndsTheSearchBeforeItStarts) {
 TEST(FindFirstPicture, AcceptsAFolderWithATrailingSeparator) {
   ScratchFolder scratch;
   scratch.Write("pkg/xl/media/image1.png", "1");
-  xr::test::FakeJobWindow window;
+  xr::test::RecordingJobWindow window;
   bool found = false;
   fs::path withSeparator = scratch / "pkg";
   withSeparator += fs::path::preferred_separator;

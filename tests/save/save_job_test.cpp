@@ -10,10 +10,10 @@
 #include <thread>
 #include <vector>
 
-#include "fake_job_window.h"
 #include "platform/text.h"
 #include "save/save_job.h"
 #include "save/start_save.h"
+#include "support/recording_job_window.h"
 #include "support/scratch_folder.h"
 
 namespace {
@@ -22,11 +22,11 @@ namespace fs = std::filesystem;
 using xr::engine::kBlack;
 using xr::engine::kGreen;
 using xr::engine::kRed;
-using xr::test::FakeJobWindow;
-using xr::test::LogLine;
-using xr::test::Message;
 using xr::test::ReadAll;
+using xr::test::RecordingJobWindow;
 using xr::test::ScratchFolder;
+using LogLine = RecordingJobWindow::LogLine;
+using Message = RecordingJobWindow::Message;
 
 const std::string kStars = std::string(85, '*') + "\r\n";
 const std::string kUnderscores = std::string(64, '_') + "\r\n\r\n";
@@ -55,8 +55,8 @@ class SaveRun : public ::testing::Test {
   std::string AddSource(const std::string& folder, const std::string& name, bool repaired,
                         const std::vector<std::pair<std::string, std::string>>& files = {{"[Content_Types].xml", "<Types/>"}}) {
     const std::string path = Utf8(scratch / "sources" / folder / name);
-    const int index = static_cast<int>(window.sources.size());
-    window.sources.push_back({path, repaired});
+    const int index = static_cast<int>(window.rows.size());
+    window.rows.push_back({.path = path, .mark = repaired ? 1 : 0});
     fs::create_directories(workspace / (name + std::to_string(index)));
     for (const auto& [relative, bytes] : files) {
       scratch.Write("XlsxTemp/" + name + std::to_string(index) + "/" + relative, bytes);
@@ -71,7 +71,7 @@ class SaveRun : public ::testing::Test {
   ScratchFolder scratch;
   fs::path workspace = scratch / "XlsxTemp";
   fs::path out = scratch / "out";
-  FakeJobWindow window;
+  RecordingJobWindow window;
   xr::save::SaveReport report;
 };
 
@@ -99,7 +99,7 @@ TEST_F(SaveRun, RepairedFileWithPicturesLeavesTheWrittenLinesAndWindowCalls) {
   EXPECT_EQ(window.Effects(), (std::vector<std::string>{
                                   "SetProgress File 0",
                                   "SetProgress Total 0",
-                                  "SetCommandStates saveControls=0 canSave=0",
+                                  "SetCommandStates canSave=0 saveControls=0",
                                   "SetLogText ''",
                                   "SetCommandStates canSelect=0 canRepair=0 select=0 repair=0 remove=0",
                                   "SetInstructions 'Please wait while .xlsx file(s) are saving....' [19,30)",
@@ -113,8 +113,8 @@ TEST_F(SaveRun, RepairedFileWithPicturesLeavesTheWrittenLinesAndWindowCalls) {
                                   "SetInstructions 'Saving of .xlsx file(s) completed....\n Click exit to end the "
                                   "application or \nSelect new .xlsx file(s) to repair....' [11,22)",
                                   "SetCommandStates stopVisible=0",
-                                  "SetCommandStates saveControls=1 canSave=1 canSelect=1 canRepair=1 select=1 "
-                                  "repair=1 remove=1",
+                                  "SetCommandStates canSelect=1 canRepair=1 canSave=1 select=1 repair=1 "
+                                  "remove=1 saveControls=1",
                                   "ShowProgressArea hide",
                                   "ShowMessage",
                               }));
@@ -183,12 +183,9 @@ TEST_F(SaveRun, StopDuringTheSecondFileFinishesItAndSkipsTheRest) {
                             kRunEnd,
                         }));
   EXPECT_EQ(window.clearedMarks, (std::vector<int>{2, 3}));
-  std::vector<std::string> totals;
-  for (const auto& call : window.calls) {
-    if (call.starts_with("SetProgress Total")) totals.push_back(call);
-  }
-  EXPECT_EQ(totals, (std::vector<std::string>{"SetProgress Total 0", "SetProgress Total 1",
-                                              "SetProgress Total 2", "SetProgress Total 4"}));
+  EXPECT_EQ(window.CallsStartingWith("SetProgress Total"),
+            (std::vector<std::string>{"SetProgress Total 0", "SetProgress Total 1",
+                                      "SetProgress Total 2", "SetProgress Total 4"}));
   EXPECT_EQ(NamesIn(out), (std::set<std::string>{"TDRREP_One.xlsx", "TDRREP_Two.xlsx"}));
   EXPECT_EQ(window.messages.size(), 1u) << "the completion message is shown after a stop too";
   EXPECT_EQ(window.runFlag.load(), 0);
@@ -373,7 +370,7 @@ TEST_F(SaveRun, MediaFailuresAreReportedInsteadOfExtractionDone) {
 
 TEST(StartSave, RefusesWhileAJobRunsAndOtherwiseStartsTheWorker) {
   ScratchFolder scratch;
-  FakeJobWindow window;
+  RecordingJobWindow window;
   window.destination = xr::platform::Utf8FromPath(scratch.path());
   int starts = 0;
   const auto inPlace = [&](std::function<void()> work) {
@@ -399,7 +396,7 @@ TEST(StartSave, RefusesWhileAJobRunsAndOtherwiseStartsTheWorker) {
 
 TEST(StartSave, RunsTheSaveOnAThreadOfItsOwn) {
   ScratchFolder scratch;
-  FakeJobWindow window;
+  RecordingJobWindow window;
   window.destination = xr::platform::Utf8FromPath(scratch.path());
   auto finished = std::make_shared<std::promise<std::thread::id>>();
   auto done = finished->get_future();
