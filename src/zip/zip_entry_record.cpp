@@ -26,12 +26,9 @@ void PutTimestamp(std::string& out, const ZipEntryRecord& r, bool local) {
   }
 }
 
-}  // namespace
-
-std::string LocalHeaderBytes(const ZipEntryRecord& r) {
-  std::string out;
-  out.reserve(kLocalHeaderSize + r.name.size() + kLocalExtraSize);
-  out += "PK\x03\x04";
+// The run both headers share, from "version needed" to the extra field length; the central header
+// has its "version made by" in front of it.
+void PutSharedFields(std::string& out, const ZipEntryRecord& r, std::size_t extraSize) {
   Put16(out, r.versionNeeded);
   Put16(out, r.flags);
   Put16(out, r.method);
@@ -41,7 +38,16 @@ std::string LocalHeaderBytes(const ZipEntryRecord& r) {
   Put32(out, r.compressedSize);
   Put32(out, r.uncompressedSize);
   Put16(out, static_cast<std::uint16_t>(r.name.size()));
-  Put16(out, kLocalExtraSize);
+  Put16(out, static_cast<std::uint16_t>(extraSize));
+}
+
+}  // namespace
+
+std::string LocalHeaderBytes(const ZipEntryRecord& r) {
+  std::string out;
+  out.reserve(kLocalHeaderSize + r.name.size() + kLocalExtraSize);
+  out += "PK\x03\x04";
+  PutSharedFields(out, r, kLocalExtraSize);
   out += r.name;
   PutTimestamp(out, r, true);
   return out;
@@ -52,16 +58,7 @@ std::string CentralHeaderBytes(const ZipEntryRecord& r) {
   out.reserve(kCentralHeaderSize + r.name.size() + kCentralExtraSize);
   out += "PK\x01\x02";
   Put16(out, r.versionMadeBy);
-  Put16(out, r.versionNeeded);
-  Put16(out, r.flags);
-  Put16(out, r.method);
-  Put16(out, r.dosTime);
-  Put16(out, r.dosDate);
-  Put32(out, r.crc32);
-  Put32(out, r.compressedSize);
-  Put32(out, r.uncompressedSize);
-  Put16(out, static_cast<std::uint16_t>(r.name.size()));
-  Put16(out, kCentralExtraSize);
+  PutSharedFields(out, r, kCentralExtraSize);
   Put16(out, 0);  // file comment length
   Put16(out, 0);  // disk number start
   Put16(out, 0);  // internal attributes
