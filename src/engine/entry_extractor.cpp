@@ -23,8 +23,6 @@ namespace {
 
 using Bytes = std::unique_ptr<std::uint8_t[]>;
 
-constexpr std::size_t kCopyPiece = 128 * 1024;
-
 // The most a raw deflate stream of `inputBytes` bytes can produce is 258 bytes for every two bits
 // (a maximal match with one-bit codes), plus slack. A larger uncompressedSize can never be filled,
 // so nothing is attempted for it: a hostile header cannot make us reserve gigabytes.
@@ -55,24 +53,13 @@ EntryData OpenEntryData(const SalvagedEntry& entry, const std::string& sourcePat
   return data;
 }
 
-// Copies up to `count` bytes from `from` to the new file `to`; false when nothing could be copied
-// or a write failed. Bytes the source fails to give end the copy early.
+// Copies up to `count` bytes from `from` to the new file `to`; false, and no file left, when
+// nothing could be copied or a read or write failed.
 bool CopyInto(platform::File& from, std::uint64_t count, const platform::Path& to) {
   platform::File target = platform::File::Create(to);
   if (!target) return false;
-  Bytes piece = Allocate(kCopyPiece);
-  std::uint64_t copied = 0;
-  bool written = piece != nullptr;
-  while (written && copied < count) {
-    const std::size_t want =
-        static_cast<std::size_t>(std::min<std::uint64_t>(count - copied, kCopyPiece));
-    const std::size_t got = from.ReadFull(piece.get(), want);
-    if (got == 0) break;
-    written = target.Write(piece.get(), got);
-    copied += got;
-    if (got < want) break;
-  }
-  if (!written || copied == 0) {
+  bool failed = false;
+  if (target.CopyFrom(from, count, failed) == 0 || failed) {
     target.Close();
     platform::RemoveFile(to);
     return false;

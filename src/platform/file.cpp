@@ -1,6 +1,9 @@
 // What File does the same way on every system, on top of its backend's Read.
 #include "platform/file.h"
 
+#include <algorithm>
+#include <memory>
+
 namespace xr::platform {
 
 std::size_t File::ReadFull(void* buffer, std::size_t size) {
@@ -12,6 +15,24 @@ std::size_t File::ReadFull(void* buffer, std::size_t size) {
     done += *n;
   }
   return done;
+}
+
+std::uint64_t File::CopyThroughBuffer(File& from, std::uint64_t count, bool& failed) {
+  constexpr std::size_t kPiece = 128 * 1024;
+  auto piece = std::make_unique_for_overwrite<unsigned char[]>(kPiece);
+  failed = false;
+  std::uint64_t copied = 0;
+  while (copied < count) {
+    const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(count - copied, kPiece));
+    const auto got = from.Read(piece.get(), want);
+    if (!got || (*got > 0 && !Write(piece.get(), *got))) {
+      failed = true;
+      break;
+    }
+    if (*got == 0) break;  // the end of `from`
+    copied += *got;
+  }
+  return copied;
 }
 
 }  // namespace xr::platform

@@ -61,6 +61,10 @@ class File {
   std::optional<std::size_t> Read(void* buffer, std::size_t size);
   // Reads until `size` bytes are in or the file ends; returns how many arrived (errors end it too).
   std::size_t ReadFull(void* buffer, std::size_t size);
+  // Copies up to `count` bytes from the current position of `from` to the current position of
+  // this file and returns how many arrived: fewer when `from` ends first, or when a read or write
+  // fails, which `failed` then tells.
+  std::uint64_t CopyFrom(File& from, std::uint64_t count, bool& failed);
   // Writes all `size` bytes; false when fewer were written.
   bool Write(const void* buffer, std::size_t size);
   // Sets the position, counted from the first byte of the file.
@@ -73,6 +77,7 @@ class File {
  private:
   static constexpr std::intptr_t kInvalid = -1;
   explicit File(std::intptr_t handle) : handle_(handle) {}
+  std::uint64_t CopyThroughBuffer(File& from, std::uint64_t count, bool& failed);
   std::intptr_t handle_ = kInvalid;
 };
 

@@ -67,6 +67,28 @@ TEST(File, InfoGivesSizeAttributesAndTimes) {
   EXPECT_NE(info->attributes & kAttrReadOnly, 0u);
 }
 
+TEST(File, CopyFromTakesARangeAndStopsAtTheEnd) {
+  test::ScratchFolder scratch;
+  const std::string content = std::string(300000, 'x') + "tail";
+  const Path source = scratch.Write("source.bin", content);
+  File from = File::OpenRead(source, Share::None);
+  ASSERT_TRUE(from && from.Seek(299998));
+  bool failed = true;
+  {
+    File to = File::Create(scratch / "part.bin");
+    EXPECT_EQ(to.CopyFrom(from, 4, failed), 4u);
+    EXPECT_FALSE(failed);
+    EXPECT_EQ(to.CopyFrom(from, 100, failed), 2u) << "only what is left of the source";
+    EXPECT_FALSE(failed) << "the end of the source is no failure";
+  }
+  EXPECT_EQ(test::ReadAll(scratch / "part.bin"), "xxtail");
+  ASSERT_TRUE(from.Seek(0));
+  File whole = File::Create(scratch / "whole.bin");
+  EXPECT_EQ(whole.CopyFrom(from, 1u << 20, failed), 300004u);
+  whole.Close();
+  EXPECT_TRUE(test::ReadAll(scratch / "whole.bin") == content) << "the whole file, byte for byte";
+}
+
 TEST(File, CopyReplacesAndRemoveDeletes) {
   test::ScratchFolder scratch;
   const Path from = scratch.Write("from.png", "picture");

@@ -73,6 +73,10 @@ bool File::Write(const void* buffer, std::size_t size) {
   return true;
 }
 
+std::uint64_t File::CopyFrom(File& from, std::uint64_t count, bool& failed) {
+  return CopyThroughBuffer(from, count, failed);
+}
+
 bool File::Seek(std::uint64_t offset) {
   LONG high = static_cast<LONG>(offset >> 32);
   const DWORD low = SetFilePointer(H(handle_), static_cast<LONG>(offset & 0xFFFFFFFFu), &high, FILE_BEGIN);
