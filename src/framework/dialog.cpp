@@ -101,12 +101,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
   bool defaulted = false;
   const LRESULT result = self->Dispatch(message, wParam, lParam, &defaulted);
   if (message == WM_NCDESTROY) {
-    self->Unbind();
-    if (self->depth_ == 0) {
-      self->OnFinalMessage();
-    } else {
-      self->finalPending_ = true;
-    }
+    self->EndBinding();
     return FALSE;
   }
   if (defaulted) return FALSE;

@@ -145,14 +145,7 @@ LRESULT CALLBACK Window::ClassProc(HWND window, UINT message, WPARAM wParam, LPA
   // WM_GETMINMAXINFO and a few others come before WM_NCCREATE.
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   const LRESULT result = self->Dispatch(message, wParam, lParam, nullptr);
-  if (message == WM_NCDESTROY) {
-    self->Unbind();
-    if (self->depth_ == 0) {
-      self->OnFinalMessage();
-    } else {
-      self->finalPending_ = true;
-    }
-  }
+  if (message == WM_NCDESTROY) self->EndBinding();
   return result;
 }
 
@@ -164,15 +157,17 @@ LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, 
     RemoveWindowSubclass(window, SubclassProc, kSubclassId);
   }
   const LRESULT result = self->Dispatch(message, wParam, lParam, nullptr);
-  if (message == WM_NCDESTROY) {
-    self->Unbind();
-    if (self->depth_ == 0) {
-      self->OnFinalMessage();
-    } else {
-      self->finalPending_ = true;
-    }
-  }
+  if (message == WM_NCDESTROY) self->EndBinding();
   return result;
+}
+
+void Window::EndBinding() {
+  Unbind();
+  if (depth_ == 0) {
+    OnFinalMessage();
+  } else {
+    finalPending_ = true;
+  }
 }
 
 LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool* defaulted) {

@@ -156,6 +156,9 @@ class Window {
 
   friend class Dialog;
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam, bool* defaulted);
+  // After WM_NCDESTROY was dispatched: unbinds, and calls OnFinalMessage now or, while a handler
+  // of this window still runs, when the outermost one has returned.
+  void EndBinding();
 };
 
 }  // namespace wnd
