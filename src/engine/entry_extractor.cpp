@@ -102,7 +102,8 @@ void InflateInto(RawInflater::Handle inflater, std::uint64_t size,
 
 // Inflates the entry through a temporary "OPC" file in the system temporary folder that holds
 // exactly the entry's compressed bytes.
-void InflateEntry(const SalvagedEntry& entry, EntryData data, const platform::Path& outputPath) {
+void InflateEntry(const SalvagedEntry& entry, EntryData data, const platform::Path& outputPath,
+                  TempFileCleaner* cleaner) {
   const auto temp = platform::MakeTempFile(platform::TempFolder(), "OPC");
   if (!temp) return;
   const std::uint64_t compressedBytes = data.available;
@@ -121,7 +122,11 @@ void InflateEntry(const SalvagedEntry& entry, EntryData data, const platform::Pa
     InflateInto(inflater, entry.uncompressedSize, outputPath);
   }
   RawInflater::Close(inflater);
-  platform::RemoveFile(*temp);
+  if (cleaner) {
+    cleaner->Remove(*temp);
+  } else {
+    platform::RemoveFile(*temp);
+  }
 }
 
 }  // namespace
@@ -142,7 +147,7 @@ std::optional<platform::Path> MakeEntryFolders(const platform::Path& fileFolder,
 }
 
 void ExtractEntry(const SalvagedEntry& entry, const std::string& sourcePath,
-                  const platform::Path& outputPath) {
+                  const platform::Path& outputPath, TempFileCleaner* cleaner) {
   if (entry.compressedSize == 0 && entry.uncompressedSize == 0) return;
   EntryData data = OpenEntryData(entry, sourcePath);
   const bool stored = entry.compressedSize != 0 && entry.compressedSize == entry.uncompressedSize;
@@ -150,7 +155,7 @@ void ExtractEntry(const SalvagedEntry& entry, const std::string& sourcePath,
     if (data.available > 0) CopyInto(data.source, data.available, outputPath);
     return;
   }
-  InflateEntry(entry, std::move(data), outputPath);
+  InflateEntry(entry, std::move(data), outputPath, cleaner);
 }
 
 bool ExtractEntries(const platform::Path& fileFolder, const std::string& sourcePath,
@@ -158,12 +163,14 @@ bool ExtractEntries(const platform::Path& fileFolder, const std::string& sourceP
   if (entries.empty()) return false;
   ScaledProgress progress(window, ProgressBar::File);
   progress.Reset(entries.size());
+  TempFileCleaner cleaner;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (const auto output = MakeEntryFolders(fileFolder, entries[i].entryPath, window)) {
-      ExtractEntry(entries[i], sourcePath, *output);
+      ExtractEntry(entries[i], sourcePath, *output, &cleaner);
     }
     progress.Set(i);  // the entry just done, not the count done
   }
+  cleaner.Finish();  // no temporary file outlives its source file's extraction
   FixContentTypes(fileFolder);
   progress.Set(entries.size());
   return true;

@@ -9,6 +9,7 @@
 
 #include "engine/job_window.h"
 #include "engine/salvaged_entry.h"
+#include "engine/temp_file_cleaner.h"
 #include "platform/file.h"
 
 namespace xr::engine {
@@ -28,7 +29,9 @@ std::optional<platform::Path> MakeEntryFolders(const platform::Path& fileFolder,
 // Writes the entry's output file, or nothing when it cannot be salvaged. Stored when both sizes
 // are non-zero and equal (copied; data cut short by the end of the source is written as far as
 // it goes), otherwise inflated to exactly uncompressedSize bytes or not written at all.
+// The temporary file of a deflated entry is deleted before the call returns, or handed to
+// `cleaner` when one is given.
 void ExtractEntry(const SalvagedEntry& entry, const std::string& sourcePath,
-                  const platform::Path& outputPath);
+                  const platform::Path& outputPath, TempFileCleaner* cleaner = nullptr);
 
 }  // namespace xr::engine
