@@ -1,6 +1,8 @@
 // The message seam and the plain system box behind it.
 #include "htmlbox/app_message.h"
 
+#include "htmlbox/plain_text.h"
+
 #include <mutex>
 #include <string>
 #include <utility>
@@ -12,9 +14,10 @@ constexpr const wchar_t* kCaption = L"Tandrel xlsx Repair";
 std::mutex g_lock;
 AppMessageHandler g_handler;  // empty: the system's box
 
+// The system's box cannot draw markup, so it shows the message's plain text.
 int SystemBox(HWND owner, std::wstring_view text, UINT flags) {
-  const std::wstring copy(text);
-  return MessageBoxW(owner, copy.c_str(), kCaption, flags);
+  const std::wstring plain = PlainTextOfMarkup(text);
+  return MessageBoxW(owner, plain.c_str(), kCaption, flags);
 }
 
 AppMessageHandler Exchange(AppMessageHandler handler) {
