@@ -2,9 +2,8 @@
 // not valid UTF-16), and the standard streams are binary so that the "\r\n" line ends written
 // here are not doubled by the C runtime's text mode. Times of day follow the user's locale.
 //
-// The progress block is redrawn with VT escape sequences. A classic console prints them as text
-// unless the program switches them on, which needs the console API; Windows Terminal (which sets
-// WT_SESSION) interprets them, so progress is shown there and left out elsewhere.
+// The progress block is redrawn with VT escape sequences; the console is asked to interpret them
+// (and to show UTF-8), and progress is left out where it cannot.
 #include <fcntl.h>
 #include <io.h>
 
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "platform/console.h"
 #include "platform/text.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -24,7 +24,7 @@ int wmain(int argc, wchar_t** argv) {
   std::setlocale(LC_TIME, "");
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(xr::platform::Narrow(argv[i]));
-  const bool terminal = _isatty(_fileno(stderr)) != 0 && std::getenv("WT_SESSION") != nullptr;
+  const bool terminal = xr::platform::PrepareConsole();
   xr::cli::Console console{std::cout, std::cerr, xr::cli::LineEnd::CrLf, terminal, true};
   return xr::cli::RunCommandLine(args, console);
 }
