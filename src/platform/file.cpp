@@ -1,10 +1,24 @@
-// What File does the same way on every system, on top of its backend's Read.
+// What File does the same way on every system, on top of its backend: ownership of the handle,
+// reading in full, copying through a buffer.
 #include "platform/file.h"
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace xr::platform {
+
+File::~File() { Close(); }
+
+File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)) {}
+
+File& File::operator=(File&& other) noexcept {
+  if (this != &other) {
+    Close();
+    handle_ = std::exchange(other.handle_, kInvalid);
+  }
+  return *this;
+}
 
 std::size_t File::ReadFull(void* buffer, std::size_t size) {
   auto* bytes = static_cast<unsigned char*>(buffer);

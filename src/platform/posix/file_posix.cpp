@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
-#include <utility>
 
 #include "platform/file.h"
 
@@ -27,18 +26,6 @@ std::int64_t ToTicks(const timespec& t) {
 int Fd(std::intptr_t handle) { return static_cast<int>(handle); }
 
 }  // namespace
-
-File::~File() { Close(); }
-
-File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)) {}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, kInvalid);
-  }
-  return *this;
-}
 
 File File::OpenRead(const Path& path, Share /*share*/, ErrorCode* error) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

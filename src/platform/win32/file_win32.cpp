@@ -2,7 +2,6 @@
 // every other opener out.
 #include <windows.h>
 
-#include <utility>
 
 #include "platform/file.h"
 
@@ -20,18 +19,6 @@ std::int64_t Ticks(const FILETIME& t) {
 constexpr std::size_t kMaxPiece = 1u << 30;
 
 }  // namespace
-
-File::~File() { Close(); }
-
-File::File(File&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)) {}
-
-File& File::operator=(File&& other) noexcept {
-  if (this != &other) {
-    Close();
-    handle_ = std::exchange(other.handle_, kInvalid);
-  }
-  return *this;
-}
 
 File File::OpenRead(const Path& path, Share share, ErrorCode* error) {
   const DWORD mode = share == Share::Read ? FILE_SHARE_READ : 0;
