@@ -2,37 +2,26 @@
 and reads their cell values back, so the end-to-end tests need no spreadsheet application."""
 
 import io
+import os
 import random
-import re
-import struct
+import sys
 import zipfile
-import zlib
 from xml.etree import ElementTree
+
+# Cell names and noise pictures come from the packer tests' workbook maker.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "zip", "interop"))
+from make_workbook import column as _column  # noqa: E402
+from make_workbook import png as _noise_png  # noqa: E402
+
+
+
+def _png(width, height, seed):
+    return _noise_png(width, height, random.Random(seed))
+
 
 NS = {"m": "http://schemas.openxmlformats.org/spreadsheetml/2006/main",
       "r": "http://schemas.openxmlformats.org/officeDocument/2006/relationships",
       "rel": "http://schemas.openxmlformats.org/package/2006/relationships"}
-
-
-def _column(index):
-    name = ""
-    index += 1
-    while index:
-        index, rest = divmod(index - 1, 26)
-        name = chr(65 + rest) + name
-    return name
-
-
-def _png(width, height, seed):
-    """A small real PNG whose pixels are noise, so it does not compress."""
-    rng = random.Random(seed)
-    rows = b"".join(b"\x00" + bytes(rng.getrandbits(8) for _ in range(width * 3)) for _ in range(height))
-
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(rows, 1)) + chunk(b"IEND", b""))
 
 
 def make_workbook(path, sheets=3, rows=40, columns=6, pictures=1, picture_size=64, seed=1, streamed=False):
